@@ -1,0 +1,256 @@
+#include "app/usage.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/time_of_day.h"
+#include "platform/error.h"
+#include "records/text_log.h"
+
+namespace dozorik {
+
+namespace {
+
+constexpr const char* kRegistryKey = "SOFTWARE\\RuvoSOFTWARE\\Dozorik";
+constexpr const char* kCaption = "Dozorik   =Bystro=";
+constexpr const char* kCaptionWatching = "Dozorik   =Bystro=   Pracujem";
+constexpr const char* kTitle = "Dozorik";
+constexpr const char* kVersion = "1.7";
+constexpr const char* kTextLogName = "dozorik.log";
+constexpr const char* kHelpPage = "navodhtm.htm";
+
+// The whole percentage of a load, as the integer conversion of its decimal
+// text would give it: values beyond a 32-bit integer are an error.
+int wholePercent(double loadValue) {
+  const double whole = std::trunc(loadValue);
+  if (!(whole < 2147483648.0)) {
+    char digits[400];
+    std::snprintf(digits, sizeof digits, "%.0f", whole);
+    throw Error(std::string("'") + digits + "' is not a valid integer value");
+  }
+  return static_cast<int>(whole);
+}
+
+ui::Font navy(int height = -11, bool bold = false) {
+  ui::Font font;
+  font.height = height;
+  font.bold = bold;
+  font.colour = ui::Colour::Navy;
+  return font;
+}
+
+}  // namespace
+
+TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
+    : ui::Form("Usage", 427, 413),
+      OpenDialog1(ports.dialogs, "Vyber subor na spustenie, ked nastane udalost...",
+                  "Všetky súbory|*.*|MPEG, AVI,MP?|*.m2p;*.avi;*.mp?;*.m2v|WAV|*.wav|"
+                  "EXE,COM,BAT,CMD |*.exe;*.com;*.bat;*.cmd"),
+      OpenDialog2(ports.dialogs, "Spustitelné súbory...",
+                  "Spustitelne subory|*.exe;*.com;*.bat;*.cmd"),
+      OpenPictureDialog1(ports.dialogs, "Vyber  obrazok pre zobrazenie...",
+                         "Bitmaps (*.bmp)|*.bmp", true),
+      OpenDialog3(ports.dialogs, "Otvor logovací súbor...",
+                  "txt-log;  xls-log|dozorik.log;dozorik.xls|Excel|dozorik.xls|Text|dozorik.log"),
+      ports_(ports),
+      application_(application),
+      sampler_(sampler) {
+  addTimer(Timer1);
+  addTimer(Timer2);
+  design();
+  connectEvents();
+}
+
+// The window as designed, before any setting is restored.
+void TUsage::design() {
+  setText(kCaption);
+
+  SpeedButton1.setHint("Spusti");
+  SpeedButton1.setCursor(ui::Cursor::Hand);
+
+  GroupBox1.setFont(navy());
+  ui::Font black;
+  black.colour = ui::Colour::Black;
+  Label3.setFont(black);
+  Button1.setFont(navy(-13, true));
+  Button2.setFont(navy(-13, true));
+  CheckBox5.setFont(navy());
+
+  SpeedButton5.setHint("View Screenshots");
+  Edit1.setText("9876543210");
+  Edit1.setCursor(ui::Cursor::IBeam);
+  RadioButton0.setText("Spustit súbor");
+  RadioButton1.setText("Uspat pocitac");
+  RadioButton3.setText("Restartovat pocitac");
+  RadioButton2.setText("Vypnut pocitac");
+  RadioButton4.setText("Beep");
+  RadioButton4.setChecked(true);
+  Edit3.setHint("Pre VirtualDub(Mod) JOBLIST použi   /r");
+  SpeedButton6.setHint("View LogFile");
+  RadioButton5.setChecked(true);
+  StringGrid1.setVisible(false);
+  SpeedButton4.setHint("Zisti novú verziu...");
+  Gauge1.setHint("Odpocítavanie...");
+  StatusBar1.setPanelText(0, "nedef");
+  logo.setVisible(false);
+}
+
+void TUsage::connectEvents() {
+  SpeedButton1.onClick = [this] { SpeedButton1Click(); };
+  SpeedButton2.onClick = [this] { SpeedButton2Click(); };
+  SpeedButton3.onClick = [this] { SpeedButton3Click(); };
+  TrackBar1.onChange = [this] { TrackBar1Change(); };
+  Timer1.onTimer = [this] { Timer1Timer(); };
+
+  // A caption label toggles its box, which then runs the box's own handler.
+  auto toggles = [](ui::CheckBox& box) { return [&box] { box.setChecked(!box.checked()); }; };
+  Label7.onClick = toggles(CheckBox4);
+  Label8.onClick = toggles(CheckBox2);
+  Label14.onClick = toggles(CheckBox1);
+  Label15.onClick = toggles(CheckBox3);
+  Label16.onClick = toggles(CheckBox5);
+}
+
+void TUsage::FormCreate() {
+  StatusBar1.setPanelText(2, regeditread("Start") + " ==> " + regeditread("End"));
+  TrackBar1Change();
+  std::string version = kVersion;
+  version.replace(version.find('.'), 1, ports_.locale.decimalSeparator());
+  StatusBar1.setPanelText(0, "Ruvo (" + version + ")");
+
+  const std::vector<std::string> args = ports_.process.arguments();
+  if (!args.empty() && args.front() == "/r") SpeedButton1Click();
+}
+
+bool TUsage::closeQuery() {
+  bool canClose = true;
+  FormCloseQuery(canClose);
+  return canClose;
+}
+
+void TUsage::FormCloseQuery(bool& canClose) {
+  SpeedButton2Click();
+  canClose = true;
+}
+
+std::string TUsage::GetAppPath() {
+  const std::string path = ports_.process.modulePath();
+  const std::size_t end = path.find_last_of("\\:");
+  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
+std::string TUsage::regeditread(const std::string& name) {
+  return ports_.registry.readString(kRegistryKey, name).value_or("");
+}
+
+void TUsage::regeditwrite(const std::string& name, const std::string& value) {
+  if (!ports_.registry.writeString(kRegistryKey, name, value)) {
+    ports_.messages.show("Chyba pri zápise do registra!!!(" + name + ")", application_.title(),
+                         MessageIcon::None, MessageButtons::Ok);
+  }
+}
+
+void TUsage::SpeedButton1Click() {
+  if (SpeedButton1.tag() == 1) return;
+  SpeedButton1.setTag(1);
+  Timer1.setEnabled(true);
+  ++watchSerial_;
+  setText(kCaptionWatching);
+  watch_.QuietTicks = 0;
+  watch_.LogRow = 0;
+  regeditwrite("Start", shortTimeOfDay(ports_.clock.now(), ports_.locale.timeFormat()));
+  StatusBar1.setPanelText(2, regeditread("Start") + " ==> ???");
+  SpeedButton6.setVisible(false);
+  GroupBox2.setEnabled(false);
+}
+
+void TUsage::SpeedButton2Click() {
+  SpeedButton1.setTag(0);
+  if (Timer1.enabled()) Poupratuj();
+}
+
+void TUsage::Poupratuj() {
+  SpeedButton1.setTag(0);
+  Timer1.setEnabled(false);
+  setText(kCaption);
+  application_.setTitle(kTitle);
+  regeditwrite("End", shortTimeOfDay(ports_.clock.now(), ports_.locale.timeFormat()));
+  regeditwrite("Launchafter", OpenDialog1.fileName());
+  StatusBar1.setPanelText(2, regeditread("Start") + " ==> " + regeditread("End"));
+  Gauge1.setProgress(0);
+  Ukazatel1.setPosition(0);
+  Label5.setText("");
+  SpeedButton6.setVisible(true);
+  GroupBox2.setEnabled(true);
+}
+
+void TUsage::TrackBar1Change() {
+  StatusBar1.setPanelText(
+      1, "Cakaj na vytazenost CPU pod: " + std::to_string(TrackBar1.position() * 10) + " %");
+}
+
+void TUsage::SpeedButton3Click() { ports_.shell.open(kHelpPage); }
+
+bool TUsage::pumpAndCheckWatch(int watchSerial) {
+  application_.processMessages();
+  return SpeedButton1.tag() == 1 && watchSerial_ == watchSerial;
+}
+
+void TUsage::Timer1Timer() {
+  // A tick that arrives while this one lets pending messages run is skipped:
+  // the running tick is still working on the previous sample.
+  if (tickRunning_) return;
+  tickRunning_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{tickRunning_};
+  const int serial = watchSerial_;
+
+  sampler_.TakeCpuSample();
+  watch_.LoadValue = sampler_.CpuLoadFraction(sampler_.CpuInstanceCount() - 1) * 100;
+  if (!(watch_.LoadValue >= 0)) watch_.LoadValue = 0;
+  watch_.LoadPercent = wholePercent(watch_.LoadValue);
+  if (watch_.LoadPercent > 100 || watch_.LoadPercent < 0) watch_.LoadPercent = 0;
+
+  const std::string shown = "CPU % " + std::to_string(watch_.LoadPercent);
+  Ukazatel1.setPosition(watch_.LoadPercent);
+  Label5.setText(shown);
+  application_.setTitle(shown);
+
+  if (CheckBox5.checked()) recordLoad();
+
+  // Whatever ran meanwhile may have stopped this watch: a stopped watch must
+  // not go on to count, let alone reach its end action.
+  if (!pumpAndCheckWatch(serial)) return;
+
+  if (TrackBar1.position() * 10 > watch_.LoadPercent) {
+    ++watch_.QuietTicks;
+  } else {
+    watch_.QuietTicks = 0;
+  }
+  Gauge1.setProgress(watch_.QuietTicks);
+  if (watch_.QuietTicks < WatchState::kQuietLimit) return;
+
+  // The end of the watch.
+  if (CheckBox4.checked() && !pumpAndCheckWatch(serial)) return;
+  ports_.files.setCurrentDirectory(GetAppPath());
+  Poupratuj();
+}
+
+void TUsage::recordLoad() {
+  const std::string time = longTimeOfDay(ports_.clock.now(), ports_.locale.timeFormat());
+  const std::string percent = std::to_string(watch_.LoadPercent);
+  if (RadioButton5.checked()) {
+    logo.add(time + "  " + percent + "%");
+    ports_.files.setCurrentDirectory(GetAppPath());
+    writeTextLog(ports_.files, ports_.locale, kTextLogName, logo.items());
+  } else {
+    StringGrid1.setCell(0, watch_.LogRow, time);
+    StringGrid1.setCell(1, watch_.LogRow, percent);
+    ++watch_.LogRow;
+    StringGrid1.setRowCount(watch_.LogRow + 1);
+  }
+}
+
+}  // namespace dozorik

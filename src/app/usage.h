@@ -1,0 +1,159 @@
+#pragma once
+
+#include <string>
+
+#include "app/watch_state.h"
+#include "cpuload/load_sampler.h"
+#include "platform/ports.h"
+#include "ui/application.h"
+#include "ui/check_box.h"
+#include "ui/edit.h"
+#include "ui/file_dialog.h"
+#include "ui/form.h"
+#include "ui/group_box.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/picture_button.h"
+#include "ui/progress_bar.h"
+#include "ui/push_button.h"
+#include "ui/radio_button.h"
+#include "ui/spin_edit.h"
+#include "ui/status_bar.h"
+#include "ui/string_grid.h"
+#include "ui/string_list.h"
+#include "ui/timer.h"
+#include "ui/track_bar.h"
+
+namespace dozorik {
+
+// The program's one window. Its controls are the program's state: a box's
+// checked flag is the option, an edit's text is the setting. Members are
+// declared parents first, and in the order the window stacks them.
+class TUsage : public ui::Form {
+ public:
+  TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler);
+
+  // Window events.
+  void created() override { FormCreate(); }
+  bool closeQuery() override;
+
+  void FormCreate();
+  void FormCloseQuery(bool& canClose);
+
+  // The watch: arming, the tick, the stop and the reset.
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void Timer1Timer();
+  void Poupratuj();
+  void TrackBar1Change();
+
+  // Small handlers of the window itself.
+  void SpeedButton3Click();
+
+  std::string GetAppPath();
+  std::string regeditread(const std::string& name);
+  void regeditwrite(const std::string& name, const std::string& value);
+
+  const WatchState& watch() const { return watch_; }
+
+  // Area A: the start panel.
+  ui::Panel Panel1{this, "Panel1", {8, 8, 201, 57}};
+  ui::PictureButton SpeedButton1{&Panel1, "SpeedButton1", {8, 4, 57, 49}, ui::Picture::Eye};
+  ui::ProgressBar Ukazatel1{&Panel1, "Ukazatel1", {80, 5, 105, 33}, 0, 110};
+  ui::Label Label5{&Panel1, "Label5", {80, 40, 105, 13}, "", ui::Alignment::Centre};
+
+  // Area B: the threshold.
+  ui::Panel Panel4{this, "Panel4", {216, 8, 201, 57}};
+  ui::Label Label2{&Panel4, "Label2", {5, 38, 191, 13},
+                   "<10    20   30    40    50    60   70    80 %"};
+  ui::TrackBar TrackBar1{this, "TrackBar1", {224, 20, 185, 25}, 1, 8};
+
+  // Area C: what to do afterwards.
+  ui::GroupBox GroupBox1{this, "GroupBox1", {8, 76, 409, 305}, "  Co robit potom ...  "};
+  ui::Panel Panel9{&GroupBox1, "Panel9", {3, 93, 3, 73}};
+  ui::Panel Panel2{&GroupBox1, "Panel2", {401, 93, 3, 73}};
+  ui::Panel Panel5{&GroupBox1, "Panel5", {1, 170, 407, 3}};
+  ui::Panel Panel7{&GroupBox1, "Panel7", {0, 173, 408, 3}};
+  ui::Panel Panel3{&GroupBox1, "Panel3", {360, 6, 3, 47}};
+  ui::Panel Panel6{&GroupBox1, "Panel6", {360, 50, 48, 3}};
+  ui::Panel Panel12{&GroupBox1, "Panel12", {1, 261, 46, 3}};
+  ui::Panel Panel11{&GroupBox1, "Panel11", {44, 263, 3, 41}};
+  ui::Panel Panel10{&GroupBox1, "Panel10", {366, 262, 41, 3}};
+  ui::Panel Panel8{&GroupBox1, "Panel8", {364, 263, 3, 41}};
+  ui::CheckBox CheckBox4{&GroupBox1, "CheckBox4", {8, 23, 17, 18}};
+  ui::Label Label7{&GroupBox1, "Label7", {26, 26, 89, 13}, "Aktivuj Screenshot"};
+  ui::PictureButton SpeedButton5{&GroupBox1, "SpeedButton5", {128, 16, 30, 30},
+                                 ui::Picture::Glasses};
+  ui::PictureButton SpeedButton3{&GroupBox1, "SpeedButton3", {368, 13, 33, 33},
+                                 ui::Picture::QuestionMark};
+  ui::CheckBox CheckBox2{&GroupBox1, "CheckBox2", {8, 56, 17, 17}};
+  ui::Label Label8{&GroupBox1, "Label8", {26, 58, 95, 13}, "Ked skonci zavolaj :"};
+  ui::Edit Edit1{&GroupBox1, "Edit1", {128, 54, 129, 21}, 20};
+  ui::SpinEdit SpinEdit1{&GroupBox1, "SpinEdit1", {264, 54, 41, 22}, 40, 60, 40};
+  ui::Label Label4{&GroupBox1, "Label4", {308, 59, 9, 13}, "s"};
+  ui::RadioButton RadioButton0{&GroupBox1, "RadioButton0", {8, 96, 89, 17}};
+  ui::PushButton Button1{&GroupBox1, "Button1", {96, 96, 25, 17}, "..."};
+  ui::Label Label1{&GroupBox1, "Label1", {128, 96, 89, 17}, "==> Parameter ==>"};
+  ui::Edit Edit2{&GroupBox1, "Edit2", {224, 94, 169, 21}, 40};
+  ui::RadioButton RadioButton1{&GroupBox1, "RadioButton1", {8, 120, 89, 17}};
+  ui::RadioButton RadioButton3{&GroupBox1, "RadioButton3", {128, 120, 121, 17}};
+  ui::RadioButton RadioButton2{&GroupBox1, "RadioButton2", {8, 144, 105, 17}};
+  ui::RadioButton RadioButton4{&GroupBox1, "RadioButton4", {128, 144, 49, 17}};
+  ui::CheckBox CheckBox1{&GroupBox1, "CheckBox1", {8, 178, 17, 17}};
+  ui::Label Label14{&GroupBox1, "Label14", {28, 180, 163, 13},
+                    "Po starte Windows aktivuj Dozorika"};
+  ui::CheckBox CheckBox3{&GroupBox1, "CheckBox3", {8, 202, 17, 17}};
+  ui::Label Label15{&GroupBox1, "Label15", {28, 204, 172, 13},
+                    "Po starte Windows  spusti program..."};
+  ui::PushButton Button2{&GroupBox1, "Button2", {200, 202, 25, 17}, "..."};
+  ui::Label Label6{&GroupBox1, "Label6", {240, 204, 48, 13}, "Parameter"};
+  ui::Edit Edit3{&GroupBox1, "Edit3", {296, 199, 105, 21}, 250};
+  ui::Label Label3{&GroupBox1, "Label3", {28, 221, 369, 17}, ""};
+  ui::Label Label16{&GroupBox1, "Label16", {28, 240, 34, 13}, "LogFile"};
+  ui::PictureButton SpeedButton6{&GroupBox1, "SpeedButton6", {72, 234, 30, 30},
+                                 ui::Picture::Glasses};
+  ui::GroupBox GroupBox2{&GroupBox1, "GroupBox2", {120, 234, 97, 33}};
+  ui::RadioButton RadioButton5{&GroupBox2, "RadioButton5", {8, 10, 17, 17}};
+  ui::Label Label9{&GroupBox2, "Label9", {24, 11, 17, 13}, "txt"};
+  ui::RadioButton RadioButton6{&GroupBox2, "RadioButton6", {56, 10, 17, 17}};
+  ui::Label Label10{&GroupBox2, "Label10", {72, 11, 17, 13}, "xls"};
+  ui::StringGrid StringGrid1{&GroupBox1, "StringGrid1", {232, 240, 121, 25}, 2, 5};
+  ui::PictureButton SpeedButton4{&GroupBox1, "SpeedButton4", {7, 267, 33, 33},
+                                 ui::Picture::Globe};
+  ui::Gauge Gauge1{&GroupBox1, "Gauge1", {50, 272, 312, 25}, 250};
+  ui::PictureButton SpeedButton2{&GroupBox1, "SpeedButton2", {370, 267, 33, 33},
+                                 ui::Picture::Stop};
+  // Sits on the window, over the group, beside Label16.
+  ui::CheckBox CheckBox5{this, "CheckBox5", {16, 314, 17, 17}};
+
+  // Area D: the status bar.
+  ui::StatusBar StatusBar1{this, "StatusBar1", {0, 388, 427, 25}, {65, 220, 40}};
+
+  // Area E: the text log's lines, never shown.
+  ui::StringList logo{this, "logo", {304, 216, 89, 21}};
+
+  // Area F: components without a place on the window.
+  ui::Timer Timer1{"Timer1", 200};
+  ui::Timer Timer2{"Timer2", 15000};
+  ui::OpenDialog OpenDialog1;
+  ui::OpenDialog OpenDialog2;
+  ui::OpenDialog OpenPictureDialog1;
+  ui::OpenDialog OpenDialog3;
+
+ private:
+  void design();
+  void connectEvents();
+  // Lets pending messages run; false when the watch this tick belongs to was
+  // stopped (or replaced) meanwhile.
+  bool pumpAndCheckWatch(int watchSerial);
+  void recordLoad();
+
+  Ports& ports_;
+  ui::Application& application_;
+  LoadSampler& sampler_;
+  WatchState watch_;
+  bool tickRunning_ = false;
+  int watchSerial_ = 0;
+};
+
+}  // namespace dozorik

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace dozorik {
+
+struct LocalTime {
+  int year = 2000;
+  int month = 1;  // 1..12
+  int day = 1;
+  int hour = 0;  // 0..23
+  int minute = 0;
+  int second = 0;
+  int milliseconds = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalTime now() = 0;
+};
+
+}  // namespace dozorik

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace dozorik {
+
+struct FileDialogRequest {
+  std::string title;
+  std::string filter;  // "Description|*.a;*.b|..."
+  std::string fileName;
+  bool picturePreview = false;
+};
+
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // Lets the user choose an existing file; nothing when cancelled.
+  virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+};
+
+}  // namespace dozorik

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+namespace dozorik {
+
+// A file open for writing; closed when destroyed.
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  // Throws Error("Stream write error") when not every byte was written.
+  virtual void write(const void* data, std::size_t size) = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  virtual bool setCurrentDirectory(const std::string& directory) = 0;
+
+  // Creates the file, or empties it when it exists. A name without a
+  // directory lands in the current directory. Throws
+  // Error("Cannot create file \"<full path>\". <reason>") when it can't.
+  virtual std::unique_ptr<OutputFile> create(const std::string& name) = 0;
+};
+
+}  // namespace dozorik

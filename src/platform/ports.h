@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/file_dialogs.h"
+#include "platform/files.h"
+#include "platform/locale.h"
+#include "platform/message_box.h"
+#include "platform/message_pump.h"
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+
+namespace dozorik {
+
+// The platform services the main window reaches. The sampler has its own
+// port (PerformanceData).
+struct Ports {
+  Registry& registry;
+  Clock& clock;
+  Locale& locale;
+  FileSystem& files;
+  Shell& shell;
+  MessageBoxes& messages;
+  MessagePump& pump;
+  Process& process;
+  FileDialogs& dialogs;
+};
+
+}  // namespace dozorik

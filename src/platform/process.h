@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace dozorik {
+
+class Process {
+ public:
+  virtual ~Process() = default;
+  // Full path of the running program file.
+  virtual std::string modulePath() = 0;
+  // The command-line arguments after the program's name.
+  virtual std::vector<std::string> arguments() = 0;
+};
+
+}  // namespace dozorik

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/message_box.h"
+#include "platform/message_pump.h"
+
+namespace dozorik::ui {
+
+class ApplicationView {
+ public:
+  virtual ~ApplicationView() = default;
+  virtual void titleChanged(const std::string& title) = 0;
+};
+
+// The program as a whole: its title (the text of its taskbar button, apart
+// from the window's caption), the pump for pending messages, and the one
+// place where an error raised by any handler is shown to the user.
+class Application {
+ public:
+  Application(MessageBoxes& messages, MessagePump& pump) : messages_(messages), pump_(pump) {}
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  const std::string& title() const { return title_; }
+  void setTitle(const std::string& title);
+
+  // Lets every pending window message run, then returns.
+  void processMessages() { pump_.processMessages(); }
+
+  // Runs an event handler. An error it raises ends it and is shown in the
+  // error box. While that box is open, further errors (a tick that fails
+  // again and again) are not stacked on top of it.
+  void dispatch(const std::function<void()>& handler) noexcept;
+
+  // The error box's text: a full stop is added after a last character that
+  // sorts above ".".
+  static std::string errorText(const std::string& message);
+
+  void setView(ApplicationView* view) { view_ = view; }
+
+ private:
+  void showError(const std::string& message);
+
+  MessageBoxes& messages_;
+  MessagePump& pump_;
+  std::string title_;
+  bool showingError_ = false;
+  ApplicationView* view_ = nullptr;
+};
+
+}  // namespace dozorik::ui
