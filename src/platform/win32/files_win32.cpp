@@ -1,0 +1,91 @@
+#include "platform/win32/files_win32.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "platform/error.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
+
+namespace dozorik::win32 {
+namespace {
+
+class Win32OutputFile : public OutputFile {
+ public:
+  explicit Win32OutputFile(UniqueFile file) : file_(std::move(file)) {}
+
+  void write(const void* data, std::size_t size) override {
+    // WriteFile takes a 32-bit count; larger blocks go in pieces.
+    constexpr std::size_t kChunk = 1u << 30;
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+      const auto chunk = static_cast<DWORD>(std::min(size, kChunk));
+      DWORD written = 0;
+      if (!WriteFile(file_.get(), bytes, chunk, &written, nullptr) || written != chunk) {
+        throw Error("Stream write error");
+      }
+      bytes += chunk;
+      size -= chunk;
+    }
+  }
+
+ private:
+  UniqueFile file_;
+};
+
+// The name made absolute against the current directory, as the user should
+// see it in an error message.
+std::wstring fullPath(const std::wstring& name) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetFullPathNameW(name.c_str(), static_cast<DWORD>(path.size()), path.data(),
+                                    nullptr);
+    if (length == 0) return name;
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(length);  // too small: length is the size needed, NUL included
+  }
+}
+
+// The system's own sentence for an error code, without the line break
+// FormatMessage ends it with.
+std::wstring systemMessage(DWORD code) {
+  wchar_t text[1024] = {};
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                nullptr, code, 0, text, static_cast<DWORD>(std::size(text)),
+                                nullptr);
+  std::wstring message(text, length);
+  while (!message.empty() &&
+         (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
+    message.pop_back();
+  }
+  if (message.empty()) message = L"System error " + std::to_wstring(code) + L".";
+  return message;
+}
+
+}  // namespace
+
+bool Win32FileSystem::setCurrentDirectory(const std::string& directory) {
+  return SetCurrentDirectoryW(widen(directory).c_str()) != FALSE;
+}
+
+std::unique_ptr<OutputFile> Win32FileSystem::create(const std::string& name) {
+  const std::wstring wideName = widen(name);
+  // Others may read the file while it is open (a viewer showing the log),
+  // but not write it.
+  UniqueFile file(CreateFileW(wideName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD code = GetLastError();
+    throw Error("Cannot create file \"" + narrow(fullPath(wideName)) + "\". " +
+                narrow(systemMessage(code)));
+  }
+  return std::make_unique<Win32OutputFile>(std::move(file));
+}
+
+}  // namespace dozorik::win32

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/files.h"
+
+namespace dozorik::win32 {
+
+// Files on the local disks, named relative to the process's current
+// directory.
+class Win32FileSystem : public FileSystem {
+ public:
+  bool setCurrentDirectory(const std::string& directory) override;
+  std::unique_ptr<OutputFile> create(const std::string& name) override;
+};
+
+}  // namespace dozorik::win32

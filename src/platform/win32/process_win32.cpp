@@ -1,0 +1,49 @@
+#include "platform/win32/process_win32.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+
+#include "platform/win32/wide.h"
+
+namespace dozorik::win32 {
+namespace {
+
+// The longest path Windows hands out, in characters, NUL included.
+constexpr DWORD kMaxLongPath = 32768;
+
+// CommandLineToArgvW's array lives in one LocalAlloc block.
+struct LocalFreer {
+  void operator()(wchar_t** block) const { LocalFree(block); }
+};
+using ArgumentBlock = std::unique_ptr<wchar_t*, LocalFreer>;
+
+}  // namespace
+
+std::string Win32Process::modulePath() {
+  // GetModuleFileNameW truncates silently (filling the buffer) when the
+  // path is longer than MAX_PATH, so grow until it fits.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size() || path.size() >= kMaxLongPath) {
+      path.resize(length);
+      return narrow(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::vector<std::string> Win32Process::arguments() {
+  int count = 0;
+  ArgumentBlock argv(CommandLineToArgvW(GetCommandLineW(), &count));
+  std::vector<std::string> out;
+  if (!argv) return out;
+  // The first entry is the program's own name.
+  for (int i = 1; i < count; ++i) out.push_back(narrow(argv.get()[i]));
+  return out;
+}
+
+}  // namespace dozorik::win32

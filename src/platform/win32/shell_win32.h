@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "platform/shell.h"
+
+namespace dozorik::win32 {
+
+// Hands documents and programs to the Windows shell.
+class Win32Shell : public Shell {
+ public:
+  void open(const std::string& file) override;
+};
+
+}  // namespace dozorik::win32
