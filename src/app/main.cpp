@@ -1,0 +1,60 @@
+// The program's entry: the sampler first, then the window, then the message
+// loop until the window closes.
+
+#include "app/usage.h"
+#include "cpuload/cpu_sampler.h"
+#include "platform/error.h"
+#include "platform/win32/clock_win32.h"
+#include "platform/win32/file_dialogs_win32.h"
+#include "platform/win32/files_win32.h"
+#include "platform/win32/locale_win32.h"
+#include "platform/win32/message_boxes_win32.h"
+#include "platform/win32/message_pump_win32.h"
+#include "platform/win32/native_window.h"
+#include "platform/win32/performance_data_win32.h"
+#include "platform/win32/process_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_win32.h"
+#include "ui/application.h"
+
+using namespace dozorik;
+
+int main() {
+  win32::Win32MessageBoxes messages;
+  win32::Win32MessagePump pump;
+  ui::Application application(messages, pump);
+  application.setTitle("Dozorik");
+
+  win32::Win32PerformanceData performanceData;
+  CpuSampler sampler(performanceData);
+  try {
+    sampler.StartCpuSampler();
+  } catch (const Error& e) {
+    messages.show(ui::Application::errorText(e.what()), application.title(), MessageIcon::Stop,
+                  MessageButtons::Ok);
+    return 1;
+  }
+
+  win32::Win32Registry registry;
+  win32::Win32Clock clock;
+  win32::Win32Locale locale;
+  win32::Win32FileSystem files;
+  win32::Win32Shell shell;
+  win32::Win32Process process;
+  win32::Win32FileDialogs dialogs;
+  Ports ports{registry, clock, locale, files, shell, messages, pump, process, dialogs};
+
+  TUsage usage(ports, application, sampler);
+  win32::NativeWindow window(usage, application);
+  messages.setOwner(window.handle());
+  dialogs.setOwner(window.handle());
+  pump.setDialog(window.handle());
+
+  // The settings come back before the window is first shown; any box they
+  // raise appears on its own.
+  application.dispatch([&] { usage.created(); });
+  window.show();
+  const int exitCode = window.runMessageLoop();
+  sampler.StopCpuSampling();
+  return exitCode;
+}
