@@ -6,9 +6,12 @@
 #include "platform/locale.h"
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
+#include "platform/power.h"
 #include "platform/process.h"
+#include "platform/process_token.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/text_measure.h"
 
 namespace dozorik {
 
@@ -24,6 +27,9 @@ struct Ports {
   MessagePump& pump;
   Process& process;
   FileDialogs& dialogs;
+  Power& power;
+  ProcessToken& token;
+  TextMeasure& textMeasure;
 };
 
 }  // namespace dozorik

@@ -13,8 +13,8 @@ class Registry {
   virtual ~Registry() = default;
 
   // Opens the key, creating it when missing, and reads one string value.
-  // Nothing when the key can't be opened or the value is missing or not a
-  // string.
+  // Nothing when the key can't be opened; empty when the value is missing or
+  // is not a string.
   virtual std::optional<std::string> readString(const std::string& key,
                                                 const std::string& name) = 0;
 

@@ -7,9 +7,10 @@ namespace dozorik {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Opens a document or starts a program with the default verb. Whether
-  // that worked is not reported: the user sees the result or nothing.
-  virtual void open(const std::string& file) = 0;
+  // Opens a document or starts a program with the default verb, handing it
+  // the parameters. Whether that worked is not reported: the user sees the
+  // result or nothing.
+  virtual void open(const std::string& file, const std::string& parameters) = 0;
 };
 
 }  // namespace dozorik

@@ -4,14 +4,15 @@ namespace dozorik::fakes {
 
 std::optional<std::string> FakeRegistry::readString(const std::string& key,
                                                     const std::string& name) {
+  if (lockedKeys.count(lower(key))) return std::nullopt;
   keys_.insert(lower(key));
-  return value(key, name);
+  return value(key, name).value_or("");
 }
 
 bool FakeRegistry::writeString(const std::string& key, const std::string& name,
                                const std::string& value) {
   writes.push_back(name);
-  if (failWrites) return false;
+  if (failWrites || lockedKeys.count(lower(key))) return false;
   keys_.insert(lower(key));
   values_[lower(key + "\\" + name)] = value;
   return true;
@@ -104,5 +105,38 @@ void FakePump::processMessages() {
   pending.clear();
   for (auto& message : batch) message();
 }
+
+bool FakePowerAndToken::suspend(bool force) {
+  journal.push_back(force ? "suspend forced" : "suspend");
+  return true;
+}
+
+bool FakePowerAndToken::exitWindows(std::uint32_t flags) {
+  journal.push_back("exit " + std::to_string(flags));
+  return exitAccepted;
+}
+
+void FakePowerAndToken::beep(int frequency, int milliseconds) {
+  journal.push_back("beep " + std::to_string(frequency) + "/" + std::to_string(milliseconds));
+}
+
+std::optional<ProcessToken::Handle> FakePowerAndToken::open(std::uint32_t access) {
+  journal.push_back("open token " + std::to_string(access));
+  if (!tokenOpens) return std::nullopt;
+  return Handle{7};
+}
+
+std::optional<std::uint64_t> FakePowerAndToken::lookupPrivilege(const std::string& name) {
+  journal.push_back("lookup " + name);
+  if (!privilegeKnown) return std::nullopt;
+  return 19;
+}
+
+bool FakePowerAndToken::adjustPrivilege(Handle, std::uint64_t, std::uint32_t attributes) {
+  journal.push_back(attributes ? "privilege on" : "privilege off");
+  return adjustWorks;
+}
+
+void FakePowerAndToken::close(Handle) { journal.push_back("close token"); }
 
 }  // namespace dozorik::fakes

@@ -35,6 +35,8 @@ class FakeRegistry : public Registry {
   std::optional<std::string> value(const std::string& key, const std::string& name) const;
   // Every write fails while set; the stored values stay as they were.
   bool failWrites = false;
+  // Keys that can't be opened at all, in lower case.
+  std::set<std::string> lockedKeys;
   std::vector<std::string> writes;  // names, in order
 
  private:
@@ -77,8 +79,17 @@ class FakeFileSystem : public FileSystem {
 
 class FakeShell : public Shell {
  public:
-  std::vector<std::string> opened;
-  void open(const std::string& file) override { opened.push_back(file); }
+  struct Opened {
+    std::string file;
+    std::string parameters;
+    bool operator==(const Opened& other) const {
+      return file == other.file && parameters == other.parameters;
+    }
+  };
+  std::vector<Opened> opened;
+  void open(const std::string& file, const std::string& parameters) override {
+    opened.push_back({file, parameters});
+  }
 };
 
 struct ShownMessage {
@@ -124,6 +135,34 @@ class FakeFileDialogs : public FileDialogs {
   }
 };
 
+// Records every power and token call in one journal, in order, so tests can
+// check what came before what: "privilege on", "exit 9", "beep 100/10", ...
+class FakePowerAndToken : public Power, public ProcessToken {
+ public:
+  std::vector<std::string> journal;
+  bool exitAccepted = true;
+  bool tokenOpens = true;
+  bool privilegeKnown = true;
+  bool adjustWorks = true;
+
+  bool suspend(bool force) override;
+  bool exitWindows(std::uint32_t flags) override;
+  void beep(int frequency, int milliseconds) override;
+  std::optional<Handle> open(std::uint32_t access) override;
+  std::optional<std::uint64_t> lookupPrivilege(const std::string& name) override;
+  bool adjustPrivilege(Handle token, std::uint64_t privilege, std::uint32_t attributes) override;
+  void close(Handle token) override;
+};
+
+// Every character is 6 pixels wide, in any font.
+class FakeTextMeasure : public TextMeasure {
+ public:
+  static constexpr int kCharWidth = 6;
+  int width(const std::string& text, const std::string&, int, bool) override {
+    return static_cast<int>(text.size()) * kCharWidth;
+  }
+};
+
 struct FakePorts {
   FakeRegistry registry;
   FakeClock clock;
@@ -134,7 +173,10 @@ struct FakePorts {
   FakePump pump;
   FakeProcess process;
   FakeFileDialogs dialogs;
-  Ports ports{registry, clock, locale, files, shell, messages, pump, process, dialogs};
+  FakePowerAndToken power;
+  FakeTextMeasure textMeasure;
+  Ports ports{registry, clock,  locale, files, shell,       messages,
+              pump,     process, dialogs, power, power, textMeasure};
 };
 
 }  // namespace dozorik::fakes

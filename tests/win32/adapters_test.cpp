@@ -66,7 +66,7 @@ class RegistryTest : public ::testing::Test {
 
 TEST_F(RegistryTest, FirstReadCreatesTheEmptyKeyAndFindsNothing) {
   ASSERT_FALSE(keyExists());
-  EXPECT_EQ(registry_.readString(key_, "colaps"), std::nullopt);
+  EXPECT_EQ(registry_.readString(key_, "colaps"), "");
   EXPECT_TRUE(keyExists());
 }
 
@@ -92,8 +92,8 @@ TEST_F(RegistryTest, ValuesStoredByOtherToolsReadSafely) {
   setRaw(L"Empty", REG_SZ, L"", 0);      // no data at all
   setRaw(L"TwoNuls", REG_SZ, L"ab\0cd", 12);
 
-  EXPECT_EQ(registry_.readString(key_, "Sekund"), std::nullopt);
-  EXPECT_EQ(registry_.readString(key_, "Expand"), std::nullopt);
+  EXPECT_EQ(registry_.readString(key_, "Sekund"), "");
+  EXPECT_EQ(registry_.readString(key_, "Expand"), "");
   EXPECT_EQ(registry_.readString(key_, "NoNul"), "abc");
   EXPECT_EQ(registry_.readString(key_, "Odd"), "abc");
   EXPECT_EQ(registry_.readString(key_, "Empty"), "");

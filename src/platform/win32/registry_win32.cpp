@@ -32,16 +32,17 @@ std::optional<std::string> Win32Registry::readString(const std::string& key,
                                                      const std::string& name) {
   UniqueKey open = openKey(key);
   if (!open) return std::nullopt;
+  // From here on, whatever can't be read as a string reads as empty.
   const std::wstring valueName = widen(name);
 
   DWORD type = 0;
   DWORD bytes = 0;
   if (RegQueryValueExW(open.get(), valueName.c_str(), nullptr, &type, nullptr, &bytes) !=
       ERROR_SUCCESS) {
-    return std::nullopt;
+    return std::string();
   }
   for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-    if (type != REG_SZ) return std::nullopt;
+    if (type != REG_SZ) return std::string();
     // Round an odd byte count up and keep one spare character, so the text
     // is terminated even when it was stored without its NUL.
     std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 2, L'\0');
@@ -52,7 +53,7 @@ std::optional<std::string> Win32Registry::readString(const std::string& key,
       bytes = size;
       continue;
     }
-    if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
+    if (status != ERROR_SUCCESS || type != REG_SZ) return std::string();
     // The text ends at its first NUL or where the data ends; a stray odd
     // byte at the end is not a character.
     std::size_t length = 0;
@@ -60,7 +61,7 @@ std::optional<std::string> Win32Registry::readString(const std::string& key,
     while (length < chars && buffer[length] != L'\0') ++length;
     return narrow(std::wstring(buffer.data(), length));
   }
-  return std::nullopt;
+  return std::string();
 }
 
 bool Win32Registry::writeString(const std::string& key, const std::string& name,

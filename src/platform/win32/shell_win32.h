@@ -9,7 +9,7 @@ namespace dozorik::win32 {
 // Hands documents and programs to the Windows shell.
 class Win32Shell : public Shell {
  public:
-  void open(const std::string& file) override;
+  void open(const std::string& file, const std::string& parameters) override;
 };
 
 }  // namespace dozorik::win32
