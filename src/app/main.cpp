@@ -12,9 +12,12 @@
 #include "platform/win32/message_pump_win32.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/performance_data_win32.h"
+#include "platform/win32/power_win32.h"
+#include "platform/win32/process_token_win32.h"
 #include "platform/win32/process_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/text_measure_win32.h"
 #include "ui/application.h"
 
 using namespace dozorik;
@@ -42,7 +45,11 @@ int main() {
   win32::Win32Shell shell;
   win32::Win32Process process;
   win32::Win32FileDialogs dialogs;
-  Ports ports{registry, clock, locale, files, shell, messages, pump, process, dialogs};
+  win32::Win32Power power;
+  win32::Win32ProcessToken token;
+  win32::Win32TextMeasure textMeasure;
+  Ports ports{registry, clock,   locale,  files, shell, messages,
+              pump,     process, dialogs, power, token, textMeasure};
 
   TUsage usage(ports, application, sampler);
   win32::NativeWindow window(usage, application);

@@ -11,11 +11,9 @@ namespace dozorik {
 
 namespace {
 
-constexpr const char* kRegistryKey = "SOFTWARE\\RuvoSOFTWARE\\Dozorik";
 constexpr const char* kCaption = "Dozorik   =Bystro=";
 constexpr const char* kCaptionWatching = "Dozorik   =Bystro=   Pracujem";
 constexpr const char* kTitle = "Dozorik";
-constexpr const char* kVersion = "1.7";
 constexpr const char* kTextLogName = "dozorik.log";
 constexpr const char* kHelpPage = "navodhtm.htm";
 
@@ -101,6 +99,13 @@ void TUsage::connectEvents() {
   SpeedButton3.onClick = [this] { SpeedButton3Click(); };
   TrackBar1.onChange = [this] { TrackBar1Change(); };
   Timer1.onTimer = [this] { Timer1Timer(); };
+  RadioButton0.onClick = [this] { RadioButton0Click(); };
+  Button1.onClick = [this] { Button1Click(); };
+  Edit2.onChange = [this] { Edit2Change(); };
+  CheckBox1.onClick = [this] { CheckBox1Click(); };
+  CheckBox3.onClick = [this] { CheckBox3Click(); };
+  Button2.onClick = [this] { Button2Click(); };
+  Edit3.onChange = [this] { Edit3Change(); };
 
   // A caption label toggles its box, which then runs the box's own handler.
   auto toggles = [](ui::CheckBox& box) { return [&box] { box.setChecked(!box.checked()); }; };
@@ -111,43 +116,10 @@ void TUsage::connectEvents() {
   Label16.onClick = toggles(CheckBox5);
 }
 
-void TUsage::FormCreate() {
-  StatusBar1.setPanelText(2, regeditread("Start") + " ==> " + regeditread("End"));
-  TrackBar1Change();
-  std::string version = kVersion;
-  version.replace(version.find('.'), 1, ports_.locale.decimalSeparator());
-  StatusBar1.setPanelText(0, "Ruvo (" + version + ")");
-
-  const std::vector<std::string> args = ports_.process.arguments();
-  if (!args.empty() && args.front() == "/r") SpeedButton1Click();
-}
-
-bool TUsage::closeQuery() {
-  bool canClose = true;
-  FormCloseQuery(canClose);
-  return canClose;
-}
-
-void TUsage::FormCloseQuery(bool& canClose) {
-  SpeedButton2Click();
-  canClose = true;
-}
-
 std::string TUsage::GetAppPath() {
   const std::string path = ports_.process.modulePath();
   const std::size_t end = path.find_last_of("\\:");
   return end == std::string::npos ? std::string() : path.substr(0, end + 1);
-}
-
-std::string TUsage::regeditread(const std::string& name) {
-  return ports_.registry.readString(kRegistryKey, name).value_or("");
-}
-
-void TUsage::regeditwrite(const std::string& name, const std::string& value) {
-  if (!ports_.registry.writeString(kRegistryKey, name, value)) {
-    ports_.messages.show("Chyba pri zápise do registra!!!(" + name + ")", application_.title(),
-                         MessageIcon::None, MessageButtons::Ok);
-  }
 }
 
 void TUsage::SpeedButton1Click() {
@@ -189,7 +161,7 @@ void TUsage::TrackBar1Change() {
       1, "Cakaj na vytazenost CPU pod: " + std::to_string(TrackBar1.position() * 10) + " %");
 }
 
-void TUsage::SpeedButton3Click() { ports_.shell.open(kHelpPage); }
+void TUsage::SpeedButton3Click() { ports_.shell.open(kHelpPage, ""); }
 
 bool TUsage::pumpAndCheckWatch(int watchSerial) {
   application_.processMessages();
@@ -236,6 +208,7 @@ void TUsage::Timer1Timer() {
   if (CheckBox4.checked() && !pumpAndCheckWatch(serial)) return;
   ports_.files.setCurrentDirectory(GetAppPath());
   Poupratuj();
+  if (!CheckBox2.checked()) Koniec();
 }
 
 void TUsage::recordLoad() {

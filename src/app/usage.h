@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "app/watch_state.h"
@@ -46,6 +47,21 @@ class TUsage : public ui::Form {
   void Timer1Timer();
   void Poupratuj();
   void TrackBar1Change();
+
+  // The end action and the choice of the file it launches.
+  void Koniec();
+  void Button1Click();
+  void RadioButton0Click();
+  void Edit2Change();
+  bool ShutDownComputer(bool Reboot, bool Force);
+  bool WinExit(std::uint32_t Flags);
+  bool SetPrivilege(const std::string& PrivilegeName, bool Enable);
+
+  // The entries for the next Windows start.
+  void CheckBox1Click();
+  void CheckBox3Click();
+  void Button2Click();
+  void Edit3Change();
 
   // Small handlers of the window itself.
   void SpeedButton3Click();
@@ -147,6 +163,11 @@ class TUsage : public ui::Form {
   // stopped (or replaced) meanwhile.
   bool pumpAndCheckWatch(int watchSerial);
   void recordLoad();
+  void setLaunchHints(const std::string& hint);
+  void showAfterStartCommand(const std::string& command);
+  void restoreRunOnceEntries();
+  void saveLaunchAfterStart();
+  void showPlainMessage(const std::string& text);
 
   Ports& ports_;
   ui::Application& application_;

@@ -102,7 +102,8 @@ TEST_F(ArmingTest, CaptionLabelsToggleTheirBoxesAndTheHelpButtonOpensThePage) {
   EXPECT_FALSE(usage.CheckBox4.checked());
 
   usage.SpeedButton3.click();
-  EXPECT_EQ(fake.shell.opened, std::vector<std::string>{"navodhtm.htm"});
+  ASSERT_EQ(fake.shell.opened.size(), 1u);
+  EXPECT_EQ(fake.shell.opened[0].file, "navodhtm.htm");
 }
 
 TEST_F(ArmingTest, TheWindowStartsAsDesigned) {

@@ -11,17 +11,11 @@
 
 #include "app/usage.h"
 #include "cpuload/cpu_sampler.h"
-#include "fakes/fake_ports.h"
 #include "fakes/scripted_sampler.h"
-#include "platform/win32/clock_win32.h"
-#include "platform/win32/files_win32.h"
-#include "platform/win32/locale_win32.h"
-#include "platform/win32/message_pump_win32.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/performance_data_win32.h"
-#include "platform/win32/process_win32.h"
-#include "platform/win32/registry_win32.h"
 #include "platform/win32/wide.h"
+#include "win32/real_ports.h"
 
 namespace dozorik {
 namespace {
@@ -44,9 +38,7 @@ std::string storedValue(const wchar_t* name) {
   return win32::narrow(value);
 }
 
-// Real registry, files, clock, locale, process and pump; message boxes and
-// dialogs are fakes, so that nothing modal waits for a user.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected RealPorts {
  protected:
   MainWindowTest() {
     RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
@@ -68,16 +60,6 @@ class MainWindowTest : public ::testing::Test {
     return done();
   }
 
-  win32::Win32Registry registry;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  win32::Win32FileSystem files;
-  fakes::FakeShell shell;
-  fakes::FakeMessageBoxes messages;
-  win32::Win32MessagePump pump;
-  win32::Win32Process process;
-  fakes::FakeFileDialogs dialogs;
-  Ports ports{registry, clock, locale, files, shell, messages, pump, process, dialogs};
   ui::Application app{messages, pump};
 };
 

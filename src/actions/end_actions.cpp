@@ -1,0 +1,89 @@
+// What happens when a watch ends, and how the user picks the file that the
+// launch action opens.
+
+#include "app/usage.h"
+
+namespace dozorik {
+
+namespace {
+
+constexpr const char* kShutdownPrivilege = "SeShutdownPrivilege";
+
+struct Tone {
+  int frequency;
+  int milliseconds;
+};
+constexpr Tone kBeepPattern[] = {{100, 10}, {1000, 10}, {2000, 100}};
+
+}  // namespace
+
+// Every checked choice runs; the buttons form one group, so that is one.
+// The choice is read now, so a change made during the watch counts.
+void TUsage::Koniec() {
+  if (RadioButton0.checked()) {
+    // The file and its parameter go to the shell apart: as one operand, a
+    // launch with a parameter would name a file that does not exist.
+    ports_.shell.open(OpenDialog1.fileName(), Edit2.text());
+  }
+  if (RadioButton1.checked()) {
+    // NT refuses to suspend, silently, without the shut-down privilege.
+    SetPrivilege(kShutdownPrivilege, true);
+    ports_.power.suspend(true);
+    SetPrivilege(kShutdownPrivilege, false);
+  }
+  if (RadioButton2.checked()) ShutDownComputer(false, false);
+  if (RadioButton3.checked()) ShutDownComputer(true, false);
+  if (RadioButton4.checked()) {
+    for (int round = 0; round < 2; ++round) {
+      for (const Tone& tone : kBeepPattern) ports_.power.beep(tone.frequency, tone.milliseconds);
+    }
+  }
+}
+
+bool TUsage::ShutDownComputer(bool Reboot, bool Force) {
+  std::uint32_t flags = Reboot ? Power::kReboot : Power::kShutdown | Power::kPowerOff;
+  if (Force) flags |= Power::kForce;
+  return WinExit(flags);
+}
+
+// The exit request is made whatever the privilege calls answer: where they
+// fail, the system may still agree.
+bool TUsage::WinExit(std::uint32_t Flags) {
+  SetPrivilege(kShutdownPrivilege, true);
+  const bool accepted = ports_.power.exitWindows(Flags);
+  SetPrivilege(kShutdownPrivilege, false);
+  return accepted;
+}
+
+bool TUsage::SetPrivilege(const std::string& PrivilegeName, bool Enable) {
+  auto token = ports_.token.open(ProcessToken::kAdjustPrivileges | ProcessToken::kQuery);
+  if (!token) return false;
+  bool adjusted = false;
+  if (auto privilege = ports_.token.lookupPrivilege(PrivilegeName)) {
+    adjusted = ports_.token.adjustPrivilege(*token, *privilege,
+                                            Enable ? ProcessToken::kEnabled : 0);
+  }
+  ports_.token.close(*token);
+  return adjusted;
+}
+
+void TUsage::setLaunchHints(const std::string& hint) {
+  RadioButton0.setHint(hint);
+  Button1.setHint(hint);
+  Label1.setHint(hint);
+  Edit2.setHint(hint);
+}
+
+void TUsage::Button1Click() {
+  OpenDialog1.execute();
+  setLaunchHints(OpenDialog1.fileName() + Edit2.text());
+}
+
+void TUsage::RadioButton0Click() {
+  if (OpenDialog1.fileName().empty()) OpenDialog1.execute();
+  setLaunchHints(OpenDialog1.fileName() + Edit2.text());
+}
+
+void TUsage::Edit2Change() { setLaunchHints(OpenDialog1.fileName() + " " + Edit2.text()); }
+
+}  // namespace dozorik

@@ -1,0 +1,137 @@
+// Every setting of the window lives as a string value under the program's
+// registry key: restored when the window is created, saved when it closes.
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+
+#include "app/usage.h"
+#include "platform/error.h"
+
+namespace dozorik {
+
+namespace {
+
+constexpr const char* kRegistryKey = "SOFTWARE\\RuvoSOFTWARE\\Dozorik";
+constexpr const char* kVersion = "1.7";
+constexpr const char* kProgramName = "Dozorik";
+
+// A stored number: optional sign and decimal digits that fit 32 bits.
+int integerValue(const std::string& text) {
+  const std::size_t digits = text.find_first_not_of("+-") == 1 ? 1 : 0;
+  bool valid = text.size() > digits &&
+               text.find_first_not_of("0123456789", digits) == std::string::npos;
+  long long value = 0;
+  if (valid) {
+    errno = 0;
+    value = std::strtoll(text.c_str(), nullptr, 10);
+    valid = errno == 0 && value >= INT32_MIN && value <= INT32_MAX;
+  }
+  if (!valid) throw Error("'" + text + "' is not a valid integer value");
+  return static_cast<int>(value);
+}
+
+const char* flag(bool on) { return on ? "true" : "false"; }
+
+}  // namespace
+
+std::string TUsage::regeditread(const std::string& name) {
+  return ports_.registry.readString(kRegistryKey, name).value_or("");
+}
+
+void TUsage::regeditwrite(const std::string& name, const std::string& value) {
+  if (!ports_.registry.writeString(kRegistryKey, name, value)) {
+    showPlainMessage("Chyba pri zápise do registra!!!(" + name + ")");
+  }
+}
+
+void TUsage::showPlainMessage(const std::string& text) {
+  ports_.messages.show(text, kProgramName, MessageIcon::None, MessageButtons::Ok);
+}
+
+void TUsage::FormCreate() {
+  // A damaged number is reported and skipped; the rest of the restore, with
+  // the marker and the start-up entries, still runs.
+  application_.dispatch([this] {
+    if (!regeditread("Vytazenost").empty()) {
+      TrackBar1.setPosition(integerValue(regeditread("Vytazenost")));
+    }
+  });
+  StatusBar1.setPanelText(2, regeditread("Start") + " ==> " + regeditread("End"));
+  TrackBar1Change();
+  std::string version = kVersion;
+  version.replace(version.find('.'), 1, ports_.locale.decimalSeparator());
+  StatusBar1.setPanelText(0, "Ruvo (" + version + ")");
+
+  OpenDialog1.setFileName(regeditread("Launchafter"));
+  RadioButton0.setHint(OpenDialog1.fileName() + Edit2.text());
+  if (!regeditread("Parameter1").empty()) Edit2.setText(regeditread("Parameter1"));
+  if (!regeditread("Parameter2").empty()) Edit3.setText(regeditread("Parameter2"));
+  Button1.setHint(OpenDialog1.fileName() + Edit2.text());
+  Label1.setHint(OpenDialog1.fileName() + Edit2.text());
+  Edit2.setHint(OpenDialog1.fileName() + Edit2.text());
+  OpenDialog2.setFileName(regeditread("App"));
+  CheckBox4.setHint("Save To:    " + GetAppPath());
+  showAfterStartCommand(regeditread("App") + " " + regeditread("Parameter2"));
+  application_.dispatch([this] {
+    if (!regeditread("Sekund").empty()) SpinEdit1.setValue(integerValue(regeditread("Sekund")));
+  });
+
+  if (regeditread("colaps") == "true") {
+    ports_.messages.show("Program nebol naposledy korektne ukončený !", "Warning",
+                         MessageIcon::Warning, MessageButtons::Ok);
+  }
+  regeditwrite("colaps", "true");
+
+  if (regeditread("logfile") == "true") CheckBox5.setChecked(true);
+  CheckBox4.setChecked(regeditread("screenshot") == "true");
+  // "4" is the beep and "5" the restart: the reverse of the buttons' names.
+  if (regeditread("Vyber") == "1") RadioButton0.setChecked(true);
+  if (regeditread("Vyber") == "2") RadioButton1.setChecked(true);
+  if (regeditread("Vyber") == "3") RadioButton2.setChecked(true);
+  if (regeditread("Vyber") == "5") RadioButton3.setChecked(true);
+  if (regeditread("Vyber") == "4") RadioButton4.setChecked(true);
+  if (regeditread("LogType") == "txt") {
+    RadioButton5.setChecked(true);
+  } else {
+    RadioButton6.setChecked(true);
+  }
+  if (regeditread("Prezvonit") == "true") CheckBox2.setChecked(true);
+  Edit1.setText(regeditread("Telefon"));
+
+  restoreRunOnceEntries();
+  const std::vector<std::string> args = ports_.process.arguments();
+  if (!args.empty() && args.front() == "/r") SpeedButton1Click();
+}
+
+bool TUsage::closeQuery() {
+  bool canClose = true;
+  FormCloseQuery(canClose);
+  return canClose;
+}
+
+void TUsage::FormCloseQuery(bool& canClose) {
+  SpeedButton2Click();
+  if (RadioButton0.checked()) regeditwrite("Vyber", "1");
+  if (RadioButton1.checked()) regeditwrite("Vyber", "2");
+  if (RadioButton2.checked()) regeditwrite("Vyber", "3");
+  if (RadioButton4.checked()) regeditwrite("Vyber", "4");
+  if (RadioButton3.checked()) regeditwrite("Vyber", "5");
+  if (RadioButton5.checked()) regeditwrite("LogType", "txt");
+  if (RadioButton6.checked()) regeditwrite("LogType", "xls");
+  regeditwrite("Logfile", flag(CheckBox5.checked()));
+  regeditwrite("Prezvonit", flag(CheckBox2.checked()));
+  regeditwrite("screenshot", flag(CheckBox4.checked()));
+  regeditwrite("Telefon", Edit1.text());
+  regeditwrite("Parameter1", Edit2.text());
+  regeditwrite("Parameter2", Edit3.text());
+  regeditwrite("Sekund", std::to_string(SpinEdit1.value()));
+  regeditwrite("colaps", "false");
+  regeditwrite("Vytazenost", std::to_string(TrackBar1.position()));
+  regeditwrite("Launchafter", OpenDialog1.fileName());
+  regeditwrite("App", OpenDialog2.fileName());
+  saveLaunchAfterStart();
+  canClose = true;
+}
+
+}  // namespace dozorik
