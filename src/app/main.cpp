@@ -16,6 +16,7 @@
 #include "platform/win32/process_token_win32.h"
 #include "platform/win32/process_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/screen_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/text_measure_win32.h"
 #include "ui/application.h"
@@ -48,8 +49,9 @@ int main() {
   win32::Win32Power power;
   win32::Win32ProcessToken token;
   win32::Win32TextMeasure textMeasure;
-  Ports ports{registry, clock,   locale,  files, shell, messages,
-              pump,     process, dialogs, power, token, textMeasure};
+  win32::Win32Screen screen;
+  Ports ports{registry, clock,   locale, files, shell,       messages, pump,
+              process,  dialogs, power,  token, textMeasure, screen};
 
   TUsage usage(ports, application, sampler);
   win32::NativeWindow window(usage, application);

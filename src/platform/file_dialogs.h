@@ -9,6 +9,7 @@ struct FileDialogRequest {
   std::string title;
   std::string filter;  // "Description|*.a;*.b|..."
   std::string fileName;
+  std::string initialDirectory;
   bool picturePreview = false;
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace dozorik {
@@ -24,6 +26,13 @@ class FileSystem {
   // directory lands in the current directory. Throws
   // Error("Cannot create file \"<full path>\". <reason>") when it can't.
   virtual std::unique_ptr<OutputFile> create(const std::string& name) = 0;
+
+  // Opens an existing file to add to its end; the same error as create()
+  // when it can't.
+  virtual std::unique_ptr<OutputFile> append(const std::string& name) = 0;
+
+  // The size of a file in bytes; nothing when there is no such file.
+  virtual std::optional<std::uint64_t> size(const std::string& name) = 0;
 };
 
 }  // namespace dozorik

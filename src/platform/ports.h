@@ -10,6 +10,7 @@
 #include "platform/process.h"
 #include "platform/process_token.h"
 #include "platform/registry.h"
+#include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/text_measure.h"
 
@@ -30,6 +31,7 @@ struct Ports {
   Power& power;
   ProcessToken& token;
   TextMeasure& textMeasure;
+  Screen& screen;
 };
 
 }  // namespace dozorik

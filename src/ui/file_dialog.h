@@ -22,12 +22,13 @@ class OpenDialog {
   const std::string& filter() const { return filter_; }
   const std::string& fileName() const { return fileName_; }
   void setFileName(const std::string& fileName) { fileName_ = fileName; }
+  void setInitialDirectory(const std::string& directory) { initialDirectory_ = directory; }
 
   // Shows the dialog; true when the user chose a file, which becomes the
   // file name.
   bool execute() {
     std::optional<std::string> chosen =
-        dialogs_.openFile({title_, filter_, fileName_, picturePreview_});
+        dialogs_.openFile({title_, filter_, fileName_, initialDirectory_, picturePreview_});
     if (!chosen) return false;
     fileName_ = *chosen;
     return true;
@@ -39,6 +40,7 @@ class OpenDialog {
   std::string filter_;
   bool picturePreview_;
   std::string fileName_;
+  std::string initialDirectory_;
 };
 
 }  // namespace dozorik::ui

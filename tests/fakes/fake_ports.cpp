@@ -89,6 +89,23 @@ std::unique_ptr<OutputFile> FakeFileSystem::create(const std::string& name) {
   return std::make_unique<FakeOutputFile>(content, writeLimit);
 }
 
+std::unique_ptr<OutputFile> FakeFileSystem::append(const std::string& name) {
+  const std::string path = fullPath(name);
+  const std::string directory = path.substr(0, path.rfind('\\') + 1);
+  auto it = files.find(path);
+  if (it == files.end() || readOnlyDirectories.count(directory)) {
+    throw Error("Cannot create file \"" + path + "\". Access is denied");
+  }
+  ++appends;
+  return std::make_unique<FakeOutputFile>(it->second, writeLimit);
+}
+
+std::optional<std::uint64_t> FakeFileSystem::size(const std::string& name) {
+  auto it = files.find(fullPath(name));
+  if (it == files.end()) return std::nullopt;
+  return it->second.size();
+}
+
 MessageAnswer FakeMessageBoxes::show(const std::string& text, const std::string& caption,
                                      MessageIcon icon, MessageButtons buttons) {
   shown.push_back({text, caption, icon, buttons});
@@ -104,6 +121,18 @@ void FakePump::processMessages() {
   auto batch = std::move(pending);
   pending.clear();
   for (auto& message : batch) message();
+}
+
+ScreenPicture FakeScreen::capturePrimaryDisplay() {
+  ++captures;
+  ScreenPicture picture{width, height, {}};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      picture.pixels.insert(picture.pixels.end(), {static_cast<std::uint8_t>(x),
+                                                   static_cast<std::uint8_t>(y), 0xFF});
+    }
+  }
+  return picture;
 }
 
 bool FakePowerAndToken::suspend(bool force) {

@@ -71,8 +71,12 @@ class FakeFileSystem : public FileSystem {
   std::optional<std::size_t> writeLimit;
   int creates = 0;
 
+  int appends = 0;
+
   bool setCurrentDirectory(const std::string& directory) override;
   std::unique_ptr<OutputFile> create(const std::string& name) override;
+  std::unique_ptr<OutputFile> append(const std::string& name) override;
+  std::optional<std::uint64_t> size(const std::string& name) override;
   std::string fullPath(const std::string& name) const;
   const std::string* content(const std::string& fullName) const;
 };
@@ -163,6 +167,15 @@ class FakeTextMeasure : public TextMeasure {
   }
 };
 
+// A screen of a few pixels whose colours tell their place.
+class FakeScreen : public Screen {
+ public:
+  int width = 3;
+  int height = 2;
+  int captures = 0;
+  ScreenPicture capturePrimaryDisplay() override;
+};
+
 struct FakePorts {
   FakeRegistry registry;
   FakeClock clock;
@@ -175,8 +188,9 @@ struct FakePorts {
   FakeFileDialogs dialogs;
   FakePowerAndToken power;
   FakeTextMeasure textMeasure;
-  Ports ports{registry, clock,  locale, files, shell,       messages,
-              pump,     process, dialogs, power, power, textMeasure};
+  FakeScreen screen;
+  Ports ports{registry, clock,   locale,  files, shell, messages,    pump,
+              process,  dialogs, power,   power, textMeasure, screen};
 };
 
 }  // namespace dozorik::fakes

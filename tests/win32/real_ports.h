@@ -1,8 +1,9 @@
 #pragma once
 
 // The platform as the program meets it under Wine: the real registry,
-// files, clock, locale, process, token and text measure. Message boxes and
-// file dialogs are fakes, so nothing modal waits for a user, and so is the
+// files, clock, locale, token, text measure and screen. Message boxes and
+// file dialogs are fakes, so nothing modal waits for a user; the process is
+// a fake, so tests choose the program's folder and arguments; and so is the
 // power port: a real exit request would end the Wine session.
 
 #include "fakes/fake_ports.h"
@@ -13,6 +14,7 @@
 #include "platform/win32/process_token_win32.h"
 #include "platform/win32/process_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/screen_win32.h"
 #include "platform/win32/text_measure_win32.h"
 
 namespace dozorik {
@@ -30,8 +32,9 @@ struct RealPorts {
   fakes::FakePowerAndToken power;
   win32::Win32ProcessToken token;
   win32::Win32TextMeasure textMeasure;
-  Ports ports{registry, clock,   locale,  files, shell, messages,
-              pump,     process, dialogs, power, token, textMeasure};
+  win32::Win32Screen screen;
+  Ports ports{registry, clock,   locale, files, shell,       messages, pump,
+              process,  dialogs, power,  token, textMeasure, screen};
 };
 
 }  // namespace dozorik

@@ -32,7 +32,7 @@ std::optional<std::string> Win32FileDialogs::openFile(const FileDialogRequest& r
   const std::wstring filter = dialogFilter(request.filter);
 
   // The dialog starts in the directory of the current choice, with its name
-  // in the name box.
+  // in the name box; a starting directory the caller names wins over it.
   const std::wstring current = widen(request.fileName);
   const std::size_t split = current.find_last_of(L"\\/:");
   std::wstring directory;
@@ -41,6 +41,7 @@ std::optional<std::string> Win32FileDialogs::openFile(const FileDialogRequest& r
     directory = current.substr(0, split + 1);
     name = current.substr(split + 1);
   }
+  if (!request.initialDirectory.empty()) directory = widen(request.initialDirectory);
 
   std::vector<wchar_t> file(kPathChars, L'\0');
   auto show = [&](const std::wstring& initialName) {

@@ -68,6 +68,20 @@ std::wstring systemMessage(DWORD code) {
   return message;
 }
 
+// Others may read the file while it is open (a viewer showing the log), but
+// not write it.
+std::unique_ptr<OutputFile> openFile(const std::string& name, DWORD access, DWORD disposition) {
+  const std::wstring wideName = widen(name);
+  UniqueFile file(CreateFileW(wideName.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD code = GetLastError();
+    throw Error("Cannot create file \"" + narrow(fullPath(wideName)) + "\". " +
+                narrow(systemMessage(code)));
+  }
+  return std::make_unique<Win32OutputFile>(std::move(file));
+}
+
 }  // namespace
 
 bool Win32FileSystem::setCurrentDirectory(const std::string& directory) {
@@ -75,17 +89,22 @@ bool Win32FileSystem::setCurrentDirectory(const std::string& directory) {
 }
 
 std::unique_ptr<OutputFile> Win32FileSystem::create(const std::string& name) {
-  const std::wstring wideName = widen(name);
-  // Others may read the file while it is open (a viewer showing the log),
-  // but not write it.
-  UniqueFile file(CreateFileW(wideName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
-    const DWORD code = GetLastError();
-    throw Error("Cannot create file \"" + narrow(fullPath(wideName)) + "\". " +
-                narrow(systemMessage(code)));
+  return openFile(name, GENERIC_WRITE, CREATE_ALWAYS);
+}
+
+std::unique_ptr<OutputFile> Win32FileSystem::append(const std::string& name) {
+  // Append-only access makes the system put every write at the current end
+  // of the file, with no seek of our own.
+  return openFile(name, FILE_APPEND_DATA, OPEN_EXISTING);
+}
+
+std::optional<std::uint64_t> Win32FileSystem::size(const std::string& name) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(widen(name).c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
   }
-  return std::make_unique<Win32OutputFile>(std::move(file));
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
 }  // namespace dozorik::win32

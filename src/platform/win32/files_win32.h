@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/files.h"
@@ -13,6 +15,8 @@ class Win32FileSystem : public FileSystem {
  public:
   bool setCurrentDirectory(const std::string& directory) override;
   std::unique_ptr<OutputFile> create(const std::string& name) override;
+  std::unique_ptr<OutputFile> append(const std::string& name) override;
+  std::optional<std::uint64_t> size(const std::string& name) override;
 };
 
 }  // namespace dozorik::win32

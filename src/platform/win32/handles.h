@@ -175,6 +175,9 @@ class SelectedObject {
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
 
+  // False when the selection failed, and nothing will be put back.
+  explicit operator bool() const noexcept { return dc_ && old_ && old_ != HGDI_ERROR; }
+
   void reset() noexcept {
     if (dc_ && old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
     dc_ = nullptr;
