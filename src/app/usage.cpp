@@ -5,7 +5,6 @@
 
 #include "app/time_of_day.h"
 #include "platform/error.h"
-#include "records/text_log.h"
 
 namespace dozorik {
 
@@ -15,7 +14,9 @@ constexpr const char* kCaption = "Dozorik   =Bystro=";
 constexpr const char* kCaptionWatching = "Dozorik   =Bystro=   Pracujem";
 constexpr const char* kTitle = "Dozorik";
 constexpr const char* kTextLogName = "dozorik.log";
+constexpr const char* kSpreadsheetName = "Dozorik.xls";
 constexpr const char* kHelpPage = "navodhtm.htm";
+constexpr int kGridDesignRows = 5;
 
 // The whole percentage of a load, as the integer conversion of its decimal
 // text would give it: values beyond a 32-bit integer are an error.
@@ -52,7 +53,8 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
                   "txt-log;  xls-log|dozorik.log;dozorik.xls|Excel|dozorik.xls|Text|dozorik.log"),
       ports_(ports),
       application_(application),
-      sampler_(sampler) {
+      sampler_(sampler),
+      textLog_(ports.files, ports.locale, kTextLogName) {
   addTimer(Timer1);
   addTimer(Timer2);
   design();
@@ -97,6 +99,8 @@ void TUsage::connectEvents() {
   SpeedButton1.onClick = [this] { SpeedButton1Click(); };
   SpeedButton2.onClick = [this] { SpeedButton2Click(); };
   SpeedButton3.onClick = [this] { SpeedButton3Click(); };
+  SpeedButton5.onClick = [this] { SpeedButton5Click(); };
+  SpeedButton6.onClick = [this] { SpeedButton6Click(); };
   TrackBar1.onChange = [this] { TrackBar1Change(); };
   Timer1.onTimer = [this] { Timer1Timer(); };
   RadioButton0.onClick = [this] { RadioButton0Click(); };
@@ -130,6 +134,8 @@ void TUsage::SpeedButton1Click() {
   setText(kCaptionWatching);
   watch_.QuietTicks = 0;
   watch_.LogRow = 0;
+  // A new watch's export must not carry rows of an earlier, longer one.
+  StringGrid1.clear(kGridDesignRows);
   regeditwrite("Start", shortTimeOfDay(ports_.clock.now(), ports_.locale.timeFormat()));
   StatusBar1.setPanelText(2, regeditread("Start") + " ==> ???");
   SpeedButton6.setVisible(false);
@@ -138,7 +144,10 @@ void TUsage::SpeedButton1Click() {
 
 void TUsage::SpeedButton2Click() {
   SpeedButton1.setTag(0);
-  if (Timer1.enabled()) Poupratuj();
+  if (Timer1.enabled()) {
+    if (CheckBox5.checked() && RadioButton6.checked()) SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
+    Poupratuj();
+  }
 }
 
 void TUsage::Poupratuj() {
@@ -204,9 +213,13 @@ void TUsage::Timer1Timer() {
   Gauge1.setProgress(watch_.QuietTicks);
   if (watch_.QuietTicks < WatchState::kQuietLimit) return;
 
-  // The end of the watch.
-  if (CheckBox4.checked() && !pumpAndCheckWatch(serial)) return;
+  // The end of the watch. The picture shows the window still watching.
+  if (CheckBox4.checked()) {
+    if (!pumpAndCheckWatch(serial)) return;
+    Screenshot();
+  }
   ports_.files.setCurrentDirectory(GetAppPath());
+  if (CheckBox5.checked() && RadioButton6.checked()) SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
   Poupratuj();
   if (!CheckBox2.checked()) Koniec();
 }
@@ -217,7 +230,7 @@ void TUsage::recordLoad() {
   if (RadioButton5.checked()) {
     logo.add(time + "  " + percent + "%");
     ports_.files.setCurrentDirectory(GetAppPath());
-    writeTextLog(ports_.files, ports_.locale, kTextLogName, logo.items());
+    textLog_.save(logo.items());
   } else {
     StringGrid1.setCell(0, watch_.LogRow, time);
     StringGrid1.setCell(1, watch_.LogRow, percent);

@@ -6,6 +6,7 @@
 #include "app/watch_state.h"
 #include "cpuload/load_sampler.h"
 #include "platform/ports.h"
+#include "records/text_log.h"
 #include "ui/application.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
@@ -62,6 +63,12 @@ class TUsage : public ui::Form {
   void CheckBox3Click();
   void Button2Click();
   void Edit3Change();
+
+  // The records: the screenshot, the spreadsheet and their viewers.
+  void Screenshot();
+  bool SaveAsExcelFile2(const ui::StringGrid& Grid, const std::string& FileName);
+  void SpeedButton5Click();
+  void SpeedButton6Click();
 
   // Small handlers of the window itself.
   void SpeedButton3Click();
@@ -173,6 +180,7 @@ class TUsage : public ui::Form {
   ui::Application& application_;
   LoadSampler& sampler_;
   WatchState watch_;
+  TextLogFile textLog_;
   bool tickRunning_ = false;
   int watchSerial_ = 0;
 };

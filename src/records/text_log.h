@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,8 +10,38 @@
 
 namespace dozorik {
 
-// The text log's file: every line of the run, each ending in CR LF, in the
-// system's single-byte code page. Throws the file errors of FileSystem.
+// The text log's file, kept an exact copy of every line of the run: each
+// line ends in CR LF and is written in the system's single-byte code page.
+//
+// Rewriting the whole file at every record would cost more the longer the
+// run (18,000 lines after an hour, five times a second), and that disk and
+// processor load would disturb the very load being measured. So a new line
+// is appended while the file is still as this run last left it (checked by
+// its size), and the whole list is written only when it is not: the first
+// record of the run, after a failed write, or when something else changed
+// or removed the file.
+class TextLogFile {
+ public:
+  TextLogFile(FileSystem& files, Locale& locale, std::string fileName)
+      : files_(files), locale_(locale), fileName_(std::move(fileName)) {}
+
+  // Brings the file in step with `lines`; throws the file errors of
+  // FileSystem, after which the next call writes the whole list again.
+  void save(const std::vector<std::string>& lines);
+
+ private:
+  std::string encode(const std::string& line);
+  void write(std::unique_ptr<OutputFile> file, const std::string& bytes, std::uint64_t sizeAfter,
+             std::size_t lineCount);
+
+  FileSystem& files_;
+  Locale& locale_;
+  std::string fileName_;
+  std::optional<std::uint64_t> sizeLeft_;  // nothing: not known to match
+  std::size_t linesInFile_ = 0;
+};
+
+// Writes the whole list as a new file: what the log file always holds.
 void writeTextLog(FileSystem& files, Locale& locale, const std::string& fileName,
                   const std::vector<std::string>& lines);
 

@@ -15,6 +15,12 @@ void StringGrid::setRowCount(int rowCount) {
   notify(Property::Cells);
 }
 
+void StringGrid::clear(int rowCount) {
+  rows_.clear();
+  rowCount_ = rowCount < 1 ? 1 : rowCount;
+  notify(Property::Cells);
+}
+
 const std::string& StringGrid::cell(int col, int row) const {
   if (col < 0 || row < 0 || col >= colCount_) throw std::out_of_range("grid cell");
   if (static_cast<std::size_t>(row) >= rows_.size()) return kEmpty;

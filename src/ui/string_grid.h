@@ -20,6 +20,9 @@ class StringGrid : public Control {
   int rowCount() const { return rowCount_; }
   void setRowCount(int rowCount);
 
+  // Empties every cell and sets the row count.
+  void clear(int rowCount);
+
   const std::string& cell(int col, int row) const;
   void setCell(int col, int row, const std::string& text);
 

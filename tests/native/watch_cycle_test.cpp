@@ -110,7 +110,7 @@ TEST_F(WatchCycleTest, TheGridLogFillsOneRowPerTickFromTheTopAtEachWatch) {
   EXPECT_EQ(usage.StringGrid1.rowCount(), 4);
   EXPECT_EQ(usage.StringGrid1.cell(0, 2), "09:05:07");
   EXPECT_EQ(usage.StringGrid1.cell(1, 2), "42");
-  EXPECT_TRUE(fake.files.files.empty());
+  EXPECT_EQ(fake.files.content("C:\\Dozorik\\dozorik.log"), nullptr);
 }
 
 TEST_F(WatchCycleTest, WithTheLogOffNothingIsRecorded) {
