@@ -5,6 +5,7 @@
 #include "cpuload/cpu_sampler.h"
 #include "platform/error.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/downloader_win32.h"
 #include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/locale_win32.h"
@@ -16,8 +17,10 @@
 #include "platform/win32/process_token_win32.h"
 #include "platform/win32/process_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/remote_access_win32.h"
 #include "platform/win32/screen_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/string_table_win32.h"
 #include "platform/win32/text_measure_win32.h"
 #include "ui/application.h"
 
@@ -50,8 +53,11 @@ int main() {
   win32::Win32ProcessToken token;
   win32::Win32TextMeasure textMeasure;
   win32::Win32Screen screen;
-  Ports ports{registry, clock,   locale, files, shell,       messages, pump,
-              process,  dialogs, power,  token, textMeasure, screen};
+  win32::Win32RemoteAccess remoteAccess;
+  win32::Win32StringTable strings;
+  win32::Win32Downloader downloader;
+  Ports ports{registry, clock,  locale, files,       shell,  messages,     pump,    process,
+              dialogs,  power,  token,  textMeasure, screen, remoteAccess, strings, downloader};
 
   TUsage usage(ports, application, sampler);
   win32::NativeWindow window(usage, application);

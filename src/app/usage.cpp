@@ -5,6 +5,7 @@
 
 #include "app/time_of_day.h"
 #include "platform/error.h"
+#include "update/update_check.h"
 
 namespace dozorik {
 
@@ -54,7 +55,8 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
       ports_(ports),
       application_(application),
       sampler_(sampler),
-      textLog_(ports.files, ports.locale, kTextLogName) {
+      textLog_(ports.files, ports.locale, kTextLogName),
+      updateServer_(kUpdateServer) {
   addTimer(Timer1);
   addTimer(Timer2);
   design();
@@ -99,10 +101,12 @@ void TUsage::connectEvents() {
   SpeedButton1.onClick = [this] { SpeedButton1Click(); };
   SpeedButton2.onClick = [this] { SpeedButton2Click(); };
   SpeedButton3.onClick = [this] { SpeedButton3Click(); };
+  SpeedButton4.onClick = [this] { SpeedButton4Click(); };
   SpeedButton5.onClick = [this] { SpeedButton5Click(); };
   SpeedButton6.onClick = [this] { SpeedButton6Click(); };
   TrackBar1.onChange = [this] { TrackBar1Change(); };
   Timer1.onTimer = [this] { Timer1Timer(); };
+  Timer2.onTimer = [this] { Timer2Timer(); };
   RadioButton0.onClick = [this] { RadioButton0Click(); };
   Button1.onClick = [this] { Button1Click(); };
   Edit2.onChange = [this] { Edit2Change(); };
@@ -144,6 +148,8 @@ void TUsage::SpeedButton1Click() {
 
 void TUsage::SpeedButton2Click() {
   SpeedButton1.setTag(0);
+  // A ringing phone is hung up at once: the end action comes now.
+  if (Timer2.enabled()) Timer2Timer();
   if (Timer1.enabled()) {
     if (CheckBox5.checked() && RadioButton6.checked()) SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
     Poupratuj();
@@ -221,7 +227,11 @@ void TUsage::Timer1Timer() {
   ports_.files.setCurrentDirectory(GetAppPath());
   if (CheckBox5.checked() && RadioButton6.checked()) SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
   Poupratuj();
-  if (!CheckBox2.checked()) Koniec();
+  if (CheckBox2.checked()) {
+    startRingOut();
+  } else {
+    Koniec();
+  }
 }
 
 void TUsage::recordLoad() {

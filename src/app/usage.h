@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "actions/ras_dialer.h"
 #include "app/watch_state.h"
 #include "cpuload/load_sampler.h"
 #include "platform/ports.h"
@@ -57,6 +59,8 @@ class TUsage : public ui::Form {
   bool ShutDownComputer(bool Reboot, bool Force);
   bool WinExit(std::uint32_t Flags);
   bool SetPrivilege(const std::string& PrivilegeName, bool Enable);
+  // The end of a ring-out: hang up, then the end action.
+  void Timer2Timer();
 
   // The entries for the next Windows start.
   void CheckBox1Click();
@@ -69,6 +73,12 @@ class TUsage : public ui::Form {
   bool SaveAsExcelFile2(const ui::StringGrid& Grid, const std::string& FileName);
   void SpeedButton5Click();
   void SpeedButton6Click();
+
+  // The check for a newer version.
+  void SpeedButton4Click();
+  // Where the check looks; the maker's server unless a test points it at
+  // one of its own.
+  void useUpdateServer(const std::string& host) { updateServer_ = host; }
 
   // Small handlers of the window itself.
   void SpeedButton3Click();
@@ -163,6 +173,9 @@ class TUsage : public ui::Form {
   ui::OpenDialog OpenPictureDialog1;
   ui::OpenDialog OpenDialog3;
 
+  // The dialer of the latest ring-out; none before the first.
+  std::unique_ptr<TRasDialer> Dialer;
+
  private:
   void design();
   void connectEvents();
@@ -170,6 +183,7 @@ class TUsage : public ui::Form {
   // stopped (or replaced) meanwhile.
   bool pumpAndCheckWatch(int watchSerial);
   void recordLoad();
+  void startRingOut();
   void setLaunchHints(const std::string& hint);
   void showAfterStartCommand(const std::string& command);
   void restoreRunOnceEntries();
@@ -181,6 +195,7 @@ class TUsage : public ui::Form {
   LoadSampler& sampler_;
   WatchState watch_;
   TextLogFile textLog_;
+  std::string updateServer_;
   bool tickRunning_ = false;
   int watchSerial_ = 0;
 };

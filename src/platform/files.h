@@ -33,6 +33,13 @@ class FileSystem {
 
   // The size of a file in bytes; nothing when there is no such file.
   virtual std::optional<std::uint64_t> size(const std::string& name) = 0;
+
+  // Up to `maxBytes` from the start of a file; nothing when it can't be
+  // opened or read.
+  virtual std::optional<std::string> read(const std::string& name, std::size_t maxBytes) = 0;
+
+  // Deletes a file; false when it could not.
+  virtual bool remove(const std::string& name) = 0;
 };
 
 }  // namespace dozorik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/downloader.h"
 #include "platform/file_dialogs.h"
 #include "platform/files.h"
 #include "platform/locale.h"
@@ -10,8 +11,10 @@
 #include "platform/process.h"
 #include "platform/process_token.h"
 #include "platform/registry.h"
+#include "platform/remote_access.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
+#include "platform/string_table.h"
 #include "platform/text_measure.h"
 
 namespace dozorik {
@@ -32,6 +35,9 @@ struct Ports {
   ProcessToken& token;
   TextMeasure& textMeasure;
   Screen& screen;
+  RemoteAccess& remoteAccess;
+  StringTable& strings;
+  Downloader& downloader;
 };
 
 }  // namespace dozorik

@@ -11,6 +11,9 @@ class Shell {
   // the parameters. Whether that worked is not reported: the user sees the
   // result or nothing.
   virtual void open(const std::string& file, const std::string& parameters) = 0;
+
+  // Hands an address to the user's web browser (the verb "open").
+  virtual void browse(const std::string& url) = 0;
 };
 
 }  // namespace dozorik

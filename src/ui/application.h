@@ -34,6 +34,9 @@ class Application {
   // again and again) are not stacked on top of it.
   void dispatch(const std::function<void()>& handler) noexcept;
 
+  // Shows an error in the error box, as an error a handler raised would be.
+  void reportError(const std::string& message) { showError(message); }
+
   // The error box's text: a full stop is added after a last character that
   // sorts above ".".
   static std::string errorText(const std::string& message);

@@ -107,4 +107,26 @@ std::optional<std::uint64_t> Win32FileSystem::size(const std::string& name) {
   return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+std::optional<std::string> Win32FileSystem::read(const std::string& name, std::size_t maxBytes) {
+  // Whoever else has the file open, even for writing, does not stop a read.
+  UniqueFile file(CreateFileW(widen(name).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  std::string data;
+  char buffer[4096];
+  while (data.size() < maxBytes) {
+    const auto want = static_cast<DWORD>(std::min(maxBytes - data.size(), sizeof buffer));
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, want, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;  // the end of the file
+    data.append(buffer, got);
+  }
+  return data;
+}
+
+bool Win32FileSystem::remove(const std::string& name) {
+  return DeleteFileW(widen(name).c_str()) != FALSE;
+}
+
 }  // namespace dozorik::win32

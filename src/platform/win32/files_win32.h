@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,6 +18,8 @@ class Win32FileSystem : public FileSystem {
   std::unique_ptr<OutputFile> create(const std::string& name) override;
   std::unique_ptr<OutputFile> append(const std::string& name) override;
   std::optional<std::uint64_t> size(const std::string& name) override;
+  std::optional<std::string> read(const std::string& name, std::size_t maxBytes) override;
+  bool remove(const std::string& name) override;
 };
 
 }  // namespace dozorik::win32

@@ -19,4 +19,9 @@ void Win32Shell::open(const std::string& file, const std::string& parameters) {
                 SW_SHOWNORMAL);
 }
 
+void Win32Shell::browse(const std::string& url) {
+  // The verb "open" on an address starts the user's web browser with it.
+  ShellExecuteW(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 }  // namespace dozorik::win32

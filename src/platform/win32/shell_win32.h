@@ -10,6 +10,7 @@ namespace dozorik::win32 {
 class Win32Shell : public Shell {
  public:
   void open(const std::string& file, const std::string& parameters) override;
+  void browse(const std::string& url) override;
 };
 
 }  // namespace dozorik::win32
