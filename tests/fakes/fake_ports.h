@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/error.h"
@@ -18,82 +19,102 @@
 
 namespace dozorik::fakes {
 
-inline std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
+// Names match in any letter case, as in the real registry.
+struct FakeRegistry : Registry {
+  bool failWrites = false;           // every write fails; nothing changes
+  std::set<std::string> lockedKeys;  // keys that don't open at all
+  std::vector<std::string> writes;   // the names written, in order
 
-// Keys and names match in any letter case, as in the real registry.
-class FakeRegistry : public Registry {
- public:
-  std::optional<std::string> readString(const std::string& key, const std::string& name) override;
+  std::optional<std::string> readString(const std::string& key, const std::string& name) override {
+    if (lockedKeys.count(key)) return std::nullopt;
+    return values_[lower(key + "\\" + name)];
+  }
   bool writeString(const std::string& key, const std::string& name,
-                   const std::string& value) override;
-
-  bool hasKey(const std::string& key) const { return keys_.count(lower(key)) > 0; }
-  std::optional<std::string> value(const std::string& key, const std::string& name) const;
-  // Every write fails while set; the stored values stay as they were.
-  bool failWrites = false;
-  // Keys that can't be opened at all, in lower case.
-  std::set<std::string> lockedKeys;
-  std::vector<std::string> writes;  // names, in order
+                   const std::string& value) override {
+    writes.push_back(name);
+    if (failWrites || lockedKeys.count(key)) return false;
+    values_[lower(key + "\\" + name)] = value;
+    return true;
+  }
 
  private:
-  std::set<std::string> keys_;
-  std::map<std::string, std::string> values_;  // "key\\name" in lower case
+  static std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }
+  std::map<std::string, std::string> values_;
 };
 
-class FakeClock : public Clock {
- public:
+struct FakeClock : Clock {
   LocalTime time{2027, 1, 3, 9, 5, 7, 0};
   LocalTime now() override { return time; }
 };
 
-class FakeLocale : public Locale {
- public:
-  TimeFormat format;
-  std::string decimal = ",";
-  TimeFormat timeFormat() override { return format; }
-  std::string decimalSeparator() override { return decimal; }
-  // The test code page keeps ASCII and turns everything else into '?'.
-  std::string toAnsi(const std::string& utf8) override;
+struct FakeLocale : Locale {
+  TimeFormat timeFormat() override { return {}; }
+  std::string decimalSeparator() override { return ","; }
+  std::string toAnsi(const std::string& utf8) override { return utf8; }
+};
+
+// Takes what the write limit lets through, then reports a short write.
+struct FakeOutputFile : OutputFile {
+  FakeOutputFile(std::string& to, std::size_t limit) : content(to), room(limit) {}
+  void write(const void* data, std::size_t size) override {
+    const std::size_t take = std::min(size, room);
+    content.append(static_cast<const char*>(data), take);
+    room -= take;
+    if (take < size) throw Error("Stream write error");
+  }
+  std::string& content;
+  std::size_t room;
 };
 
 // Files in memory, under full paths built from the current directory.
-class FakeFileSystem : public FileSystem {
- public:
+struct FakeFileSystem : FileSystem {
   std::string currentDirectory = "C:\\Dozorik\\";
-  std::map<std::string, std::string> files;  // full path -> content
-  std::set<std::string> readOnlyDirectories;
-  std::vector<std::string> directoryChanges;
-  // Each write stores at most this many bytes, then reports a short write.
-  std::optional<std::size_t> writeLimit;
-  int creates = 0;
+  std::map<std::string, std::string> files;       // full path -> content
+  bool readOnly = false;                          // nothing can be created or appended to
+  std::size_t writeLimit = std::string::npos;     // what a file takes before a short write
+  int creates = 0, appends = 0;
 
-  int appends = 0;
+  std::string fullPath(const std::string& name) const {
+    return name.find_first_of("\\:") == std::string::npos ? currentDirectory + name : name;
+  }
+  bool setCurrentDirectory(const std::string& directory) override {
+    currentDirectory = directory;
+    return true;
+  }
+  std::unique_ptr<OutputFile> create(const std::string& name) override { return open(name, true); }
+  std::unique_ptr<OutputFile> append(const std::string& name) override { return open(name, false); }
+  std::optional<std::uint64_t> size(const std::string& name) override {
+    if (auto content = read(name, std::string::npos)) return content->size();
+    return std::nullopt;
+  }
+  std::optional<std::string> read(const std::string& name, std::size_t maxBytes) override {
+    auto it = files.find(fullPath(name));
+    return it == files.end() ? std::nullopt : std::optional(it->second.substr(0, maxBytes));
+  }
+  bool remove(const std::string& name) override { return files.erase(fullPath(name)) > 0; }
 
-  bool setCurrentDirectory(const std::string& directory) override;
-  std::unique_ptr<OutputFile> create(const std::string& name) override;
-  std::unique_ptr<OutputFile> append(const std::string& name) override;
-  std::optional<std::uint64_t> size(const std::string& name) override;
-  std::string fullPath(const std::string& name) const;
-  const std::string* content(const std::string& fullName) const;
+ private:
+  std::unique_ptr<OutputFile> open(const std::string& name, bool create) {
+    const std::string path = fullPath(name);
+    if (readOnly || !(create || files.count(path))) {
+      throw Error("Cannot create file \"" + path + "\". Access is denied");
+    }
+    ++(create ? creates : appends);
+    if (create) files[path].clear();
+    return std::make_unique<FakeOutputFile>(files[path], writeLimit);
+  }
 };
 
-class FakeShell : public Shell {
- public:
-  struct Opened {
-    std::string file;
-    std::string parameters;
-    bool operator==(const Opened& other) const {
-      return file == other.file && parameters == other.parameters;
-    }
-  };
-  std::vector<Opened> opened;
+struct FakeShell : Shell {
+  std::vector<std::pair<std::string, std::string>> opened;  // file, parameters
+  std::vector<std::string> browsed;
   void open(const std::string& file, const std::string& parameters) override {
     opened.push_back({file, parameters});
   }
+  void browse(const std::string& url) override { browsed.push_back(url); }
 };
 
 struct ShownMessage {
@@ -103,34 +124,35 @@ struct ShownMessage {
   MessageButtons buttons;
 };
 
-class FakeMessageBoxes : public MessageBoxes {
- public:
+struct FakeMessageBoxes : MessageBoxes {
   std::vector<ShownMessage> shown;
   MessageAnswer answer = MessageAnswer::Ok;
   // Runs while the box is "open", as a real box's modal loop would run events.
   std::function<void()> whileOpen;
   MessageAnswer show(const std::string& text, const std::string& caption, MessageIcon icon,
-                     MessageButtons buttons) override;
+                     MessageButtons buttons) override {
+    shown.push_back({text, caption, icon, buttons});
+    if (auto run = std::exchange(whileOpen, nullptr)) run();
+    return answer;
+  }
 };
 
 // Runs whatever the test queued as pending messages.
-class FakePump : public MessagePump {
- public:
+struct FakePump : MessagePump {
   std::vector<std::function<void()>> pending;
-  int calls = 0;
-  void processMessages() override;
+  void processMessages() override {
+    for (auto& message : std::exchange(pending, {})) message();
+  }
 };
 
-class FakeProcess : public Process {
- public:
+struct FakeProcess : Process {
   std::string path = "C:\\Dozorik\\dozorik.exe";
   std::vector<std::string> args;
   std::string modulePath() override { return path; }
   std::vector<std::string> arguments() override { return args; }
 };
 
-class FakeFileDialogs : public FileDialogs {
- public:
+struct FakeFileDialogs : FileDialogs {
   std::vector<FileDialogRequest> requests;
   std::optional<std::string> answer;
   std::optional<std::string> openFile(const FileDialogRequest& request) override {
@@ -141,39 +163,97 @@ class FakeFileDialogs : public FileDialogs {
 
 // Records every power and token call in one journal, in order, so tests can
 // check what came before what: "privilege on", "exit 9", "beep 100/10", ...
-class FakePowerAndToken : public Power, public ProcessToken {
- public:
+struct FakePowerAndToken : Power, ProcessToken {
   std::vector<std::string> journal;
-  bool exitAccepted = true;
-  bool tokenOpens = true;
-  bool privilegeKnown = true;
-  bool adjustWorks = true;
+  bool exitAccepted = true, tokenOpens = true, privilegeKnown = true;
 
-  bool suspend(bool force) override;
-  bool exitWindows(std::uint32_t flags) override;
-  void beep(int frequency, int milliseconds) override;
-  std::optional<Handle> open(std::uint32_t access) override;
-  std::optional<std::uint64_t> lookupPrivilege(const std::string& name) override;
-  bool adjustPrivilege(Handle token, std::uint64_t privilege, std::uint32_t attributes) override;
-  void close(Handle token) override;
-};
-
-// Every character is 6 pixels wide, in any font.
-class FakeTextMeasure : public TextMeasure {
- public:
-  static constexpr int kCharWidth = 6;
-  int width(const std::string& text, const std::string&, int, bool) override {
-    return static_cast<int>(text.size()) * kCharWidth;
+  bool suspend(bool force) override { return log(force ? "suspend forced" : "suspend"); }
+  bool exitWindows(std::uint32_t flags) override { return log("exit ", flags) && exitAccepted; }
+  void beep(int frequency, int ms) override { log("beep " + std::to_string(frequency) + "/", ms); }
+  std::optional<Handle> open(std::uint32_t access) override {
+    if (log("open token ", access) && tokenOpens) return 7;
+    return std::nullopt;
+  }
+  std::optional<std::uint64_t> lookupPrivilege(const std::string& privilege) override {
+    if (log("lookup " + privilege) && privilegeKnown) return 19;
+    return std::nullopt;
+  }
+  bool adjustPrivilege(Handle, std::uint64_t, std::uint32_t attributes) override {
+    return log(attributes ? "privilege on" : "privilege off");
+  }
+  void close(Handle) override { log("close token"); }
+  bool log(const std::string& entry, long number = -1) {
+    journal.push_back(number < 0 ? entry : entry + std::to_string(number));
+    return true;
   }
 };
 
-// A screen of a few pixels whose colours tell their place.
-class FakeScreen : public Screen {
- public:
-  int width = 3;
-  int height = 2;
-  int captures = 0;
-  ScreenPicture capturePrimaryDisplay() override;
+// Every character is 6 pixels wide, in any font.
+struct FakeTextMeasure : TextMeasure {
+  int width(const std::string& text, const std::string&, int, bool) override {
+    return static_cast<int>(text.size()) * 6;
+  }
+};
+
+struct FakeScreen : Screen {
+  ScreenPicture capturePrimaryDisplay() override { return {1, 1, {0, 0, 0xFF}}; }
+};
+
+// A modem line: records the calls, answers what the test sets, and keeps the
+// notify windows' handlers so a test can deliver RAS notifications.
+struct FakeRemoteAccess : RemoteAccess {
+  std::vector<std::string> journal;  // "dial <number> to <window>", "hang up <connection>"
+  std::uint32_t dialResult = 0, hangUpResult = 0;
+  int statusCallsUntilGone = 3;  // after a hang-up, the status call that answers 6 first
+  int sleeps = 0;
+  std::map<Window, MessageHandler> windows;  // the notify windows alive, by handle
+
+  std::uint32_t registerDialEventMessage() override { return 0xC100; }
+  Window createNotifyWindow(MessageHandler handler) override {
+    windows[++lastWindow] = std::move(handler);
+    return lastWindow;
+  }
+  void destroyNotifyWindow(Window window) override { windows.erase(window); }
+  std::uint32_t dial(const std::string& number, Window notifier, Connection& connection) override {
+    journal.push_back("dial " + number + " to " + std::to_string(notifier));
+    if (dialResult == 0) connection = 0x5000 + notifier;
+    return dialResult;
+  }
+  std::uint32_t hangUp(Connection connection) override {
+    journal.push_back("hang up " + std::to_string(connection));
+    statusCallsLeft = statusCallsUntilGone;
+    return hangUpResult;
+  }
+  std::uint32_t connectStatus(Connection) override {
+    return --statusCallsLeft <= 0 ? kInvalidHandle : 0;
+  }
+  std::optional<std::string> errorString(std::uint32_t code) override {
+    return code == 798 ? std::nullopt : std::optional("RAS text " + std::to_string(code));
+  }
+  std::string systemMessage(std::uint32_t code) override {
+    return "System text " + std::to_string(code) + ". \r\n";
+  }
+  void sleep(int) override { ++sleeps; }
+  Window lastWindow = 99;
+  int statusCallsLeft = 0;
+};
+
+struct FakeStringTable : StringTable {
+  std::string load(int id) override { return id == 65280 ? "RAS Error code: %d.\n\"%s\"" : ""; }
+};
+
+// Downloads from a map of URLs to contents.
+struct FakeDownloader : Downloader {
+  explicit FakeDownloader(FakeFileSystem& to) : files(to) {}
+  FakeFileSystem& files;
+  std::map<std::string, std::string> published;
+  bool raises = false;
+  bool download(const std::string& url, const std::string& localFile) override {
+    if (raises) throw Error("no download");
+    if (!published.count(url)) return false;
+    files.files[files.fullPath(localFile)] = published[url];
+    return true;
+  }
 };
 
 struct FakePorts {
@@ -189,8 +269,11 @@ struct FakePorts {
   FakePowerAndToken power;
   FakeTextMeasure textMeasure;
   FakeScreen screen;
-  Ports ports{registry, clock,   locale,  files, shell, messages,    pump,
-              process,  dialogs, power,   power, textMeasure, screen};
+  FakeRemoteAccess remoteAccess;
+  FakeStringTable strings;
+  FakeDownloader downloader{files};
+  Ports ports{registry, clock, locale, files,       shell,  messages,     pump,    process,
+              dialogs,  power, power,  textMeasure, screen, remoteAccess, strings, downloader};
 };
 
 }  // namespace dozorik::fakes

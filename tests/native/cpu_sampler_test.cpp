@@ -11,7 +11,6 @@
 #include "platform/error.h"
 
 namespace dozorik {
-namespace {
 
 using B = PerfDataBuilder;
 using Counters = std::vector<std::int64_t>;
@@ -22,7 +21,7 @@ const std::string kNoCounter = "Unable to locate the \"% of CPU usage\" performa
 const std::string kOutOfBounds = "CPU index out of bounds";
 
 template <class F>
-std::string errorOf(F&& action) {
+static std::string errorOf(F&& action) {
   try {
     action();
   } catch (const Error& e) {
@@ -32,14 +31,14 @@ std::string errorOf(F&& action) {
 }
 
 // Walks an exactly sized heap copy, so that AddressSanitizer reports any read past its end.
-WalkResult walk(const std::vector<std::uint8_t>& data, ProcessorData& out) {
+static WalkResult walk(const std::vector<std::uint8_t>& data, ProcessorData& out) {
   auto copy = std::make_unique<std::uint8_t[]>(data.size());
   std::copy(data.begin(), data.end(), copy.get());
   return walkProcessorData(copy.get(), data.size(), out);
 }
 
 // The processor object second of three, counter 6 its third; the other objects have one too.
-B threeObjects(Counters idle) {
+static B threeObjects(Counters idle) {
   B b;
   b.object(kSystemObject, {10, 12, 6, 14}, {77})
       .object(kProcessorObject, {142, 144, kProcessorTimeCounter}, std::move(idle))
@@ -47,14 +46,16 @@ B threeObjects(Counters idle) {
   return b;
 }
 
-std::vector<std::uint8_t> processor(std::uint32_t ms, Counters idle) {
+static std::vector<std::uint8_t> processor(std::uint32_t ms, Counters idle) {
   return B().object(kProcessorObject, {kProcessorTimeCounter}, std::move(idle)).build(ms);
 }
 
 TEST(PerfDataWalker, DamagedOrTruncatedDataIsNeitherTrustedNorReadOutside) {
   B b = threeObjects({111, 222, 333});
   const auto good = b.build();
-  const std::size_t first = b.objectAt(0), cpu = b.objectAt(1), counter6 = b.counterAt(1, 2);
+  const std::size_t first = b.objects[0], cpu = b.objects[1];
+  const std::size_t counter0 = cpu + B::kObjectSize;
+  const std::size_t counter6 = counter0 + 2 * B::kCounterDefinitionSize;
   const auto found = WalkResult::Found, noObject = WalkResult::NoObject,
              noCounter = WalkResult::NoCounter;
   // What, the 32-bit values written at offsets, and what the walk makes of it.
@@ -74,17 +75,17 @@ TEST(PerfDataWalker, DamagedOrTruncatedDataIsNeitherTrustedNorReadOutside) {
       {"object header", {{cpu + B::kObjectHeaderLength, 0x7FFFFFFF}}, noCounter, 3, {}},
       {"counter offset", {{counter6 + B::kCounterOffset, 0xFFFFFFFC}}, found, 3, {}},
       {"definition length", {{cpu + B::kObjectDefinitionLength, 0xFFFFFFFF}}, found, 0, {}},
-      {"instance length", {{b.instanceAt(1, 1) + B::kInstanceByteLength, 0xFFFFFFF8}}, found,
+      {"instance length", {{b.instances[1][1] + B::kInstanceByteLength, 0xFFFFFFF8}}, found,
        3, {111}},
       // Capped at what the rest of the data holds at 28 bytes (definition, block length) each.
       {"instance count", {{cpu + B::kObjectNumInstances, 0x7FFFFFFF}}, found,
-       std::int32_t((good.size() - b.instanceAt(1, 0)) / 28), {111, 222, 333}},
+       std::int32_t((good.size() - b.instances[1][0]) / 28), {111, 222, 333}},
       // Zero lengths with the largest counts: four billion steps on the spot.
       {"object count",
        {{B::kBlockNumObjectTypes, 0xFFFFFFFF}, {first + B::kObjectTotalByteLength, 0}},
        noObject, 0, {}},
       {"counter count",
-       {{cpu + B::kObjectNumCounters, 0xFFFFFFFF}, {b.counterAt(1, 0) + B::kCounterByteLength, 0}},
+       {{cpu + B::kObjectNumCounters, 0xFFFFFFFF}, {counter0 + B::kCounterByteLength, 0}},
        noCounter, 3, {}},
   };
   const Counters all{111, 222, 333};
@@ -156,7 +157,7 @@ TEST(CpuSamplerNt, LoadIsTheShareOfTimeBetweenTheLastTwoSamplesThatWasNotIdle) {
   for (const auto& [what, answers, loads, error] : rows) {
     SCOPED_TRACE(what);
     FakePerformanceData fake;
-    for (const Data& data : answers) data.empty() ? fake.fail(5) : fake.answer(data);
+    fake.answers.assign(answers.begin(), answers.end());
     fake.times = {{0, 1, 0}};  // never used once the performance data has worked
     CpuSampler sampler(fake);
     sampler.StartCpuSampler();
@@ -179,8 +180,8 @@ class NtSampler : public ::testing::Test {
 };
 
 TEST_F(NtSampler, BufferGrowsBy4096UntilTheDataFitsAndOnlyTheFirstLoadTakesASample) {
-  fake.answer(processor(0, Counters(250, 0)));  // between 12288 and 16384 bytes
-  fake.answer(processor(200, {1'000'000}));
+  // The first data takes between 12288 and 16384 bytes.
+  fake.answers = {processor(0, Counters(250, 0)), processor(200, {1'000'000})};
   sampler.CpuLoadFraction(0);
   sampler.CpuLoadFraction(0);
   sampler.TakeCpuSample();
@@ -190,9 +191,9 @@ TEST_F(NtSampler, BufferGrowsBy4096UntilTheDataFitsAndOnlyTheFirstLoadTakesASamp
 }
 
 TEST_F(NtSampler, WithoutProcessorObjectAtFirstSampleUsesSystemTimes) {
-  fake.fail();  // and no system times either: nothing is decided yet
+  // No data and no system times either: nothing is decided yet.
   EXPECT_EQ(errorOf([&] { sampler.TakeCpuSample(); }), kNoObject);
-  fake.answer(B().object(kSystemObject, {6}, {0}).build());
+  fake.answers = {B().object(kSystemObject, {6}, {0}).build()};
   fake.times = {{1000, 3000, 1000}, {1500, 4500, 1500}};
   EXPECT_EQ(sampler.CpuInstanceCount(), 1);
   sampler.TakeCpuSample();
@@ -211,8 +212,8 @@ class Win9xSampler : public ::testing::Test {
  protected:
   void SetUp() override {
     fake.platform = 1;  // VER_PLATFORM_WIN32_WINDOWS
-    fake.dynKeys = {"PerfStats\\StartStat", "PerfStats\\StatData", "PerfStats\\StopStat"};
-    fake.dynValues["PerfStats\\StatData"] = 45;
+    fake.dynKeys = {
+        {"PerfStats\\StartStat", {}}, {"PerfStats\\StatData", 45}, {"PerfStats\\StopStat", {}}};
     sampler.StartCpuSampler();
   }
 
@@ -222,10 +223,10 @@ class Win9xSampler : public ::testing::Test {
 
 TEST_F(Win9xSampler, StartsTheStatisticReadsThePercentageAndStopsItOnceOrAtTheEnd) {
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.45);
-  fake.dynValues["PerfStats\\StatData"] = 100;
+  fake.dynKeys["PerfStats\\StatData"] = 100;
   sampler.TakeCpuSample();
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 1.0);
-  fake.dynValues.erase("PerfStats\\StatData");
+  fake.dynKeys["PerfStats\\StatData"].reset();
   sampler.TakeCpuSample();
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 1.0);  // a failed read keeps the last value
   sampler.StopCpuSampling();
@@ -256,14 +257,13 @@ TEST_F(Win9xSampler, OneInstanceKeysThatDontOpenAreErrorsAndTheStartIsRetried) {
   EXPECT_TRUE(fake.querySizes.empty());
   fake.dynKeys.erase("PerfStats\\StartStat");
   EXPECT_EQ(errorOf([&] { sampler.TakeCpuSample(); }), "Unable to start performance monitoring");
-  fake.dynKeys = {"PerfStats\\StartStat"};
+  fake.dynKeys = {{"PerfStats\\StartStat", {}}};
   EXPECT_EQ(errorOf([&] { sampler.TakeCpuSample(); }), "Unable to read performance data");
   EXPECT_TRUE(fake.openDynKeys.empty());
-  fake.dynKeys.insert("PerfStats\\StatData");
+  fake.dynKeys["PerfStats\\StatData"] = 45;
   fake.dynLog.clear();
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.45);
   EXPECT_EQ(fake.dynLog.front(), "open PerfStats\\StartStat 983103");
 }
 
-}  // namespace
 }  // namespace dozorik

@@ -1,97 +1,138 @@
 #include "native/usage_fixture.h"
 
 namespace dozorik {
-namespace {
 
 using EndActionTest = UsageTest;
-using Journal = std::vector<std::string>;
+const std::string kBeeps = "beep 100/10, beep 1000/10, beep 2000/100";
 
-TEST_F(EndActionTest, TheWatchEndRunsTheActionChosenAtThatMoment) {
+TEST_F(EndActionTest, TheActionChosenAtTheEndRunsWithTheShutdownPrivilegeAroundIt) {
   usage.SpeedButton1.click();
-  sampler.fractions.assign(249, 0.0);
-  for (int i = 0; i < 249; ++i) usage.Timer1.fire();
-  usage.RadioButton3.click();  // changed while the watch runs
-  usage.Timer1.fire();
-  EXPECT_EQ(fake.power.journal,
-            (Journal{"open token 40", "lookup SeShutdownPrivilege", "privilege on", "close token",
-                     "exit 2", "open token 40", "lookup SeShutdownPrivilege", "privilege off",
-                     "close token"}));
+  ticks(249, 0.0);
+  usage.RadioButton3.click();  // the restart, chosen while the watch runs
+  tick(0.0);
+  EXPECT_EQ(join(fake.power.journal),
+            "open token 40, lookup SeShutdownPrivilege, privilege on, close token, exit 2, "
+            "open token 40, lookup SeShutdownPrivilege, privilege off, close token");
+  fake.power.journal.clear();
+  fake.power.privilegeKnown = false;  // looked up in vain: not adjusted, the token closed
+  EXPECT_FALSE(usage.SetPrivilege("SeShutdownPrivilege", true));
+  EXPECT_EQ(join(fake.power.journal), "open token 40, lookup SeShutdownPrivilege, close token");
 }
 
-TEST_F(EndActionTest, BeepPlaysThreeTonesTwiceAndNothingElseRuns) {
-  usage.Koniec();
-  EXPECT_EQ(fake.power.journal, (Journal{"beep 100/10", "beep 1000/10", "beep 2000/100",
-                                         "beep 100/10", "beep 1000/10", "beep 2000/100"}));
+TEST_F(EndActionTest, BeepSleepAndShutDownAskWithTheRightFlagsEvenWithoutAToken) {
+  fake.power.tokenOpens = fake.power.exitAccepted = false;
+  for (ui::RadioButton* action : {&usage.RadioButton4, &usage.RadioButton1, &usage.RadioButton2}) {
+    action->click();
+    usage.Koniec();
+  }
+  EXPECT_FALSE(usage.ShutDownComputer(true, true));
+  fake.power.exitAccepted = true;
+  EXPECT_TRUE(usage.ShutDownComputer(false, true));
+  EXPECT_EQ(join(fake.power.journal),
+            kBeeps + ", " + kBeeps + ", open token 40, suspend forced, open token 40, " +
+                "open token 40, exit 9, open token 40, open token 40, exit 6, open token 40, " +
+                "open token 40, exit 13, open token 40");
   EXPECT_TRUE(fake.shell.opened.empty());
 }
 
-TEST_F(EndActionTest, LaunchHandsFileAndParameterToTheShellApart) {
-  usage.OpenDialog1.setFileName("C:\\Program Files\\Encoder\\done.bat");
-  usage.Edit2.setText("/quiet");
-  usage.RadioButton0.click();
+TEST_F(EndActionTest, LaunchAsksForAFileOnlyWhenThereIsNoneAndHandsItsParameterApart) {
+  usage.RadioButton0.click();  // no file yet: the dialog opens; cancelled
+  usage.RadioButton4.click();
+  fake.dialogs.answer = "C:\\Program Files\\a.bat";
+  usage.Button1.click();
+  EXPECT_TRUE(usage.RadioButton4.checked());  // choosing a file chooses no action
+  usage.RadioButton0.click();                 // a file is known: no dialog
+  usage.Edit2.setText("/q");
+  EXPECT_EQ(usage.Edit2.hint(), "C:\\Program Files\\a.bat /q");
+  fake.dialogs.answer.reset();
+  usage.Button1.click();  // cancelled: the file stays, the parameter runs together
+  EXPECT_EQ(join({usage.RadioButton0.hint(), usage.Button1.hint(), usage.Label1.hint(),
+                  usage.Edit2.hint()}),
+            join(Strings(4, "C:\\Program Files\\a.bat/q")));
+  EXPECT_EQ(fake.dialogs.requests.size(), 3u);
   usage.Koniec();
-  ASSERT_EQ(fake.shell.opened.size(), 1u);
-  EXPECT_EQ(fake.shell.opened[0].file, "C:\\Program Files\\Encoder\\done.bat");
-  EXPECT_EQ(fake.shell.opened[0].parameters, "/quiet");
+  EXPECT_EQ(fake.shell.opened.at(0).first + "|" + fake.shell.opened[0].second,
+            "C:\\Program Files\\a.bat|/q");
   EXPECT_TRUE(fake.power.journal.empty());
 }
 
-TEST_F(EndActionTest, SleepAndShutDownHoldTheShutdownPrivilegeAroundTheRequest) {
-  fake.power.exitAccepted = false;
-  fake.power.tokenOpens = false;  // no token: the requests are made all the same
-  usage.RadioButton1.click();
-  usage.Koniec();
-  usage.RadioButton2.click();
-  usage.Koniec();
-  EXPECT_EQ(fake.power.journal, (Journal{"open token 40", "suspend forced", "open token 40",
-                                         "open token 40", "exit 9", "open token 40"}));
-
-  fake.power.journal.clear();
-  fake.power.tokenOpens = true;
-  fake.power.privilegeKnown = false;  // looked up in vain: no adjustment, token closed
-  EXPECT_FALSE(usage.SetPrivilege("SeShutdownPrivilege", true));
-  EXPECT_EQ(fake.power.journal,
-            (Journal{"open token 40", "lookup SeShutdownPrivilege", "close token"}));
-}
-
-TEST_F(EndActionTest, ShutDownComputerAsksForTheRightFlags) {
-  fake.power.tokenOpens = false;
-  EXPECT_TRUE(usage.ShutDownComputer(true, false));
-  usage.ShutDownComputer(false, false);
-  usage.ShutDownComputer(true, true);
-  usage.ShutDownComputer(false, true);
-  fake.power.exitAccepted = false;
-  EXPECT_FALSE(usage.ShutDownComputer(true, false));
-  Journal exits;
-  for (auto& entry : fake.power.journal) {
-    if (entry.rfind("exit", 0) == 0) exits.push_back(entry);
+class RingOutTest : public UsageTest {
+ protected:
+  RingOutTest() {
+    usage.Label8.click();  // ring out before the end action
+    usage.Edit1.setText("0905123456");
   }
-  EXPECT_EQ(exits, (Journal{"exit 2", "exit 9", "exit 6", "exit 13", "exit 2"}));
+  fakes::FakeRemoteAccess& ras = fake.remoteAccess;
+};
+
+TEST_F(RingOutTest, RingsForTheChosenSecondsThenHangsUpAndActsOnce) {
+  usage.SpinEdit1.setValue(60);
+  watchToItsEnd();
+  EXPECT_FALSE(usage.Timer1.enabled());  // reset before the dial
+  EXPECT_EQ(join(ras.journal), "dial 0905123456 to 100");
+  EXPECT_TRUE(usage.Timer2.enabled() && fake.power.journal.empty());
+  EXPECT_EQ(usage.Timer2.interval(), 60000);
+  app.dispatch([&] { usage.Timer2.fire(); });
+  app.dispatch([&] { usage.Timer2.fire(); });  // it disabled itself
+  EXPECT_EQ(ras.journal.back(), "hang up " + std::to_string(0x5000 + 100));
+  EXPECT_EQ(ras.sleeps, 3);  // until the status call answered 6
+  EXPECT_EQ(join(fake.power.journal), kBeeps + ", " + kBeeps);
+  EXPECT_TRUE(boxes().empty());
 }
 
-TEST_F(EndActionTest, TheLaunchHintsShowTheFileAndItsParameter) {
-  usage.RadioButton0.click();  // no file yet: the dialog opens; cancelled
-  ASSERT_EQ(fake.dialogs.requests.size(), 1u);
-  EXPECT_EQ(fake.dialogs.requests[0].title, "Vyber subor na spustenie, ked nastane udalost...");
-  EXPECT_EQ(usage.Label1.hint(), "");
-
-  fake.dialogs.answer = "C:\\a.bat";
-  usage.Button1.click();
-  EXPECT_EQ(usage.RadioButton4.checked(), false);  // the click above chose the launch
-  usage.RadioButton4.click();
-  usage.Button1.click();
-  EXPECT_TRUE(usage.RadioButton4.checked());  // choosing a file chooses no action
-  usage.Edit2.setText("x");
-  EXPECT_EQ(usage.Edit2.hint(), "C:\\a.bat x");
-  fake.dialogs.answer.reset();
-  usage.Button1.click();  // cancelled: the file stays, the parameter runs together
-  for (auto* c : std::initializer_list<ui::Control*>{&usage.RadioButton0, &usage.Button1,
-                                                     &usage.Label1, &usage.Edit2}) {
-    EXPECT_EQ(c->hint(), "C:\\a.batx") << c->name();
-  }
-  usage.RadioButton0.click();  // a file is known: no dialog
-  EXPECT_EQ(fake.dialogs.requests.size(), 4u);
+TEST_F(RingOutTest, TheHangUpWaitsAtMostThreeSecondsAndErrorTextsComeFromRasInItsRange) {
+  ras.statusCallsUntilGone = 1000;
+  EXPECT_EQ(HangUpConnection(ras, fake.strings, 77, 3), 0u);
+  EXPECT_EQ(ras.sleeps, 30);
+  ras.statusCallsUntilGone = 1;
+  EXPECT_EQ(HangUpConnection(ras, fake.strings, 77, 3), RemoteAccess::kInvalidHandle);
+  EXPECT_EQ(ras.sleeps, 31);
+  EXPECT_EQ(join({RasErrorText(ras, 599), RasErrorText(ras, 600), RasErrorText(ras, 798),
+                  RasErrorText(ras, 799)}),
+            "System text 599, RAS text 600, , System text 799");
 }
 
-}  // namespace
+TEST_F(RingOutTest, ARefusedDialOrHangUpOrATooLongNumberShowsAnErrorAndRunsNoAction) {
+  ras.dialResult = 633;
+  watchToItsEnd();
+  EXPECT_FALSE(usage.Timer2.enabled());
+  usage.Edit1.setText(std::string(129, '5'));
+  watchToItsEnd();
+  EXPECT_EQ(join(ras.journal), "dial 0905123456 to 100");  // the long number is not dialled
+  usage.Edit1.setText("0905123456");
+  ras.dialResult = 0;
+  watchToItsEnd();
+  EXPECT_TRUE(ras.windows.at(102)(0xC100, RemoteAccess::kDisconnected, 0));
+  EXPECT_FALSE(ras.windows.at(102)(0x0400, 0, 0));  // not ours: left to the default
+  ras.hangUpResult = 6;
+  app.dispatch([&] { usage.Timer2.fire(); });
+  EXPECT_EQ(ras.journal.back(), "hang up 0");  // the disconnect cleared the handle
+  EXPECT_EQ(boxes(), (Strings{"Dozorik: RAS Error code: 633.\n\"RAS text 633\"",
+                              "Dozorik: Telefónne číslo je príliš dlhé: najviac 128 znakov.",
+                              "Dozorik: RAS Error code: 6.\n\"System text 6\""}));
+  EXPECT_FALSE(usage.Timer2.enabled() || usage.Timer1.enabled());
+  EXPECT_TRUE(fake.power.journal.empty());
+}
+
+TEST_F(RingOutTest, ARingOutGoesOnBesideANewWatchAndStopOrCloseBringTheActionForward) {
+  watchToItsEnd();
+  EXPECT_EQ(usage.Timer2.interval(), 40000);
+  usage.SpeedButton2.click();
+  EXPECT_FALSE(usage.Timer2.enabled());
+  EXPECT_EQ(fake.power.journal.size(), 6u);
+  watchToItsEnd();
+  usage.SpeedButton1.click();  // armed and ringing
+  tick(0.9);
+  app.dispatch([&] { usage.Timer2.fire(); });
+  EXPECT_EQ(fake.power.journal.size(), 12u);
+  EXPECT_TRUE(usage.Timer1.enabled());  // the new watch goes on
+  ticks(250, 0.01);                     // to its own end, which rings out anew
+  EXPECT_EQ(ras.journal.back(), "dial 0905123456 to 102");
+  EXPECT_EQ(ras.windows.size(), 1u);  // the earlier ring-outs' dialers are gone
+  fake.registry.writes.clear();
+  usage.closeQuery();
+  EXPECT_EQ(fake.power.journal.size(), 18u);
+  EXPECT_EQ(fake.registry.writes.front(), "Vyber");  // the settings came after
+}
+
 }  // namespace dozorik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/usage.h"
@@ -8,21 +9,45 @@
 
 namespace dozorik {
 
+using Strings = std::vector<std::string>;
+constexpr const char* kKey = "SOFTWARE\\RuvoSOFTWARE\\Dozorik";
+constexpr const char* kRunOnce = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+
+inline std::string join(const Strings& items) {
+  std::string all;
+  for (const std::string& item : items) all += (all.empty() ? "" : ", ") + item;
+  return all;
+}
+
 // A main window over fake platform services and a scripted sampler.
 class UsageTest : public ::testing::Test {
  protected:
   UsageTest() { app.setTitle("Dozorik"); }
 
-  // One tick of the watch timer, as the timer would deliver it.
-  void tick(double fraction) {
-    sampler.fractions.push_back(fraction);
-    app.dispatch([&] { usage.Timer1.fire(); });
-  }
+  // Ticks of the watch timer at one load, delivered as the timer would.
   void ticks(int count, double fraction) {
-    for (int i = 0; i < count; ++i) tick(fraction);
+    for (int i = 0; i < count; ++i) {
+      sampler.fractions.push_back(fraction);
+      app.dispatch([&] { usage.Timer1.fire(); });
+    }
   }
-  std::string stored(const std::string& name) {
-    return fake.registry.value("SOFTWARE\\RuvoSOFTWARE\\Dozorik", name).value_or("<none>");
+  void tick(double fraction) { ticks(1, fraction); }
+  void watchToItsEnd() {
+    usage.SpeedButton1.click();
+    ticks(250, 0.01);
+  }
+  std::string stored(const std::string& name) { return *fake.registry.readString(kKey, name); }
+  // What the window shows of the watch: caption | title | panel 2 | gauge | load | timer.
+  std::string shows() {
+    return usage.text() + " | " + app.title() + " | " + usage.StatusBar1.panelText(2) + " | " +
+           std::to_string(usage.Gauge1.progress()) + " | " + usage.Label5.text() + " | " +
+           (usage.Timer1.enabled() ? "on" : "off");
+  }
+  // The message boxes shown so far, each as "caption: text".
+  Strings boxes() {
+    Strings out;
+    for (auto& m : fake.messages.shown) out.push_back(m.caption + ": " + m.text);
+    return out;
   }
 
   fakes::FakePorts fake;

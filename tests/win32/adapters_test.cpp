@@ -1,216 +1,243 @@
-// The thin Win32 adapters against the real system (under Wine in CI).
+// The thin Win32 adapters against the real system. The suspend and exit
+// requests are never made: either would end the session the tests run in.
 
 #include <windows.h>
+#include <winperf.h>
 
-#include <gtest/gtest.h>
+#include <cmath>
+#include <vector>
 
-#include <algorithm>
-#include <cctype>
-#include <cstdio>
-#include <string>
-
-#include "platform/error.h"
-#include "platform/win32/clock_win32.h"
-#include "platform/win32/files_win32.h"
-#include "platform/win32/locale_win32.h"
+#include "cpuload/cpu_sampler.h"
+#include "fakes/fake_performance_data.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/performance_data_win32.h"
+#include "platform/win32/power_win32.h"
 #include "platform/win32/process_win32.h"
-#include "platform/win32/registry_win32.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/shell_win32.h"
+#include "win32/wine_test_support.h"
 
 namespace dozorik::win32 {
 namespace {
 
-std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
+TEST(Registry, ReadsAndWritesTheCurrentUsersKeys) {
+  const std::wstring root = L"SOFTWARE\\DozorikTests";
+  const std::string key = "SOFTWARE\\DozorikTests\\Dozorik";
+  RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str());
+  Win32Registry registry;
+  EXPECT_EQ(registry.readString(key, "colaps"), "");
+  EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, widen(key).c_str()), 0);  // the read left it there
 
-// A key of its own for every test, removed with everything under it.
-class RegistryTest : public ::testing::Test {
- protected:
-  RegistryTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    key_ = "SOFTWARE\\DozorikTests\\" + std::string(info->name()) + "-" +
-           std::to_string(GetCurrentProcessId());
-  }
-  ~RegistryTest() override {
-    RegDeleteTreeW(HKEY_CURRENT_USER, widen(key_).c_str());
-    RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\DozorikTests");  // only when empty
-  }
-
-  bool keyExists() const {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, widen(key_).c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS) {
-      return false;
-    }
-    RegCloseKey(key);
-    return true;
-  }
-
-  // Stores raw bytes, bypassing the adapter, the way another tool might.
-  void setRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, widen(key_).c_str(), 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), bytes),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-  }
-
-  Win32Registry registry_;
-  std::string key_;
-};
-
-TEST_F(RegistryTest, FirstReadCreatesTheEmptyKeyAndFindsNothing) {
-  ASSERT_FALSE(keyExists());
-  EXPECT_EQ(registry_.readString(key_, "colaps"), "");
-  EXPECT_TRUE(keyExists());
-}
-
-TEST_F(RegistryTest, WrittenStringsReadBackInAnyLetterCase) {
   const std::string warning = "Program nebol naposledy korektne ukončený !";
-  ASSERT_TRUE(registry_.writeString(key_, "Telefon", warning));
-  ASSERT_TRUE(registry_.writeString(key_, "Logfile", "true"));
-  ASSERT_TRUE(registry_.writeString(key_, "Parameter1", ""));
-  EXPECT_EQ(registry_.readString(key_, "Telefon"), warning);
-  EXPECT_EQ(registry_.readString(key_, "logfile"), "true");
-  EXPECT_EQ(registry_.readString(key_, "Parameter1"), "");
+  ASSERT_TRUE(registry.writeString(key, "Telefon", warning) &&
+              registry.writeString(key, "LOGFILE", "true") &&
+              registry.writeString(key, "Logfile", "false"));  // replaces, not adds
+  EXPECT_EQ(registry.readString(key, "telefon"), warning);
+  EXPECT_EQ(registry.readString(key, "LogFile"), "false");
 
-  ASSERT_TRUE(registry_.writeString(key_, "LOGFILE", "false"));  // replaces, not adds
-  EXPECT_EQ(registry_.readString(key_, "Logfile"), "false");
-}
-
-TEST_F(RegistryTest, ValuesStoredByOtherToolsReadSafely) {
+  // Values another tool stored: a number, and text without its NUL.
   const DWORD number = 5;
-  setRaw(L"Sekund", REG_DWORD, &number, sizeof(number));
-  setRaw(L"Expand", REG_EXPAND_SZ, L"%TEMP%", 14);
-  setRaw(L"NoNul", REG_SZ, L"abc", 6);   // no terminating NUL
-  setRaw(L"Odd", REG_SZ, L"abc", 7);     // half a character at the end
-  setRaw(L"Empty", REG_SZ, L"", 0);      // no data at all
-  setRaw(L"TwoNuls", REG_SZ, L"ab\0cd", 12);
+  RegSetKeyValueW(HKEY_CURRENT_USER, widen(key).c_str(), L"Sekund", REG_DWORD, &number, 4);
+  RegSetKeyValueW(HKEY_CURRENT_USER, widen(key).c_str(), L"NoNul", REG_SZ, L"abc", 6);
+  EXPECT_EQ(registry.readString(key, "Sekund"), "");
+  EXPECT_EQ(registry.readString(key, "NoNul"), "abc");
 
-  EXPECT_EQ(registry_.readString(key_, "Sekund"), "");
-  EXPECT_EQ(registry_.readString(key_, "Expand"), "");
-  EXPECT_EQ(registry_.readString(key_, "NoNul"), "abc");
-  EXPECT_EQ(registry_.readString(key_, "Odd"), "abc");
-  EXPECT_EQ(registry_.readString(key_, "Empty"), "");
-  EXPECT_EQ(registry_.readString(key_, "TwoNuls"), "ab");
+  HKEY parent = nullptr;  // a volatile key can't hold a lasting subkey: this one never opens
+  RegCreateKeyExW(HKEY_CURRENT_USER, (root + L"\\Volatile").c_str(), 0, nullptr,
+                  REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &parent, nullptr);
+  RegCloseKey(parent);
+  const std::string locked = "SOFTWARE\\DozorikTests\\Volatile\\Dozorik";
+  EXPECT_FALSE(registry.writeString(locked, "colaps", "true"));
+  EXPECT_EQ(registry.readString(locked, "colaps"), std::nullopt);
+  RegDeleteTreeW(HKEY_CURRENT_USER, root.c_str());
 }
 
-TEST_F(RegistryTest, WriteFailsWhenTheKeyCannotBeCreated) {
-  // A volatile key can't have a lasting subkey, so creating one fails.
-  HKEY key = nullptr;
-  const std::string parent = key_ + "\\Volatile";
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, widen(parent).c_str(), 0, nullptr,
-                            REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
+TEST(Files, WriteAppendReadAndRemoveOnARealDisk) {
+  TempDir dir("dozorik files");
+  Win32FileSystem files;
+  ASSERT_TRUE(files.setCurrentDirectory(dir.path));
+  files.create("a.log")->write("ab\0c\r\n", 6);  // a bare name lands in the current folder
+  files.append(dir.at("a.log"))->write("78", 2);
+  files.append("a.log")->write("9", 1);  // a second opening starts at the end too
+  EXPECT_EQ(contents(dir.at("a.log")), std::string("ab\0c\r\n789", 9));
+  EXPECT_EQ(files.size("a.log"), 9u);
+  EXPECT_EQ(files.read(dir.at("a.log"), 100), std::string("ab\0c\r\n789", 9));
+  EXPECT_EQ(files.read("a.log", 2), "ab");
+  files.create(dir.at("a.log"));
+  EXPECT_EQ(files.size("a.log"), 0u);
+  EXPECT_TRUE(files.remove("a.log"));
+  EXPECT_FALSE(files.remove("a.log"));
+  EXPECT_EQ(files.size("a.log"), std::nullopt);
+  EXPECT_EQ(files.read("a.log", 10), std::nullopt);
+  EXPECT_EQ(files.size(dir.path), std::nullopt);  // a folder is no file
 
-  EXPECT_FALSE(registry_.writeString(parent + "\\Dozorik", "colaps", "true"));
-  EXPECT_EQ(registry_.readString(parent + "\\Dozorik", "colaps"), std::nullopt);
-}
-
-// A fresh directory under the temp directory, current for the test's run;
-// the previous current directory comes back afterwards.
-class FilesTest : public ::testing::Test {
- protected:
-  FilesTest() {
-    wchar_t buffer[MAX_PATH + 1] = {};
-    GetCurrentDirectoryW(MAX_PATH + 1, buffer);
-    previous_ = buffer;
-    GetTempPathW(MAX_PATH + 1, buffer);
-    dir_ = narrow(buffer) + "DozorikFilesTest-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryW(widen(dir_).c_str(), nullptr);
-  }
-  ~FilesTest() override {
-    SetCurrentDirectoryW(previous_.c_str());
-    for (const char* name : {"out.bin", "held.log"}) {
-      DeleteFileW(widen(dir_ + "\\" + name).c_str());
-    }
-    RemoveDirectoryW(widen(dir_).c_str());
-  }
-
-  std::string contents(const std::string& name) {
-    std::string out;
-    if (FILE* f = _wfopen(widen(dir_ + "\\" + name).c_str(), L"rb")) {
-      char chunk[256];
-      std::size_t n;
-      while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) out.append(chunk, n);
-      std::fclose(f);
-    }
-    return out;
-  }
-
-  // The error's text, or "" when nothing was thrown.
-  std::string createError(const std::string& name) {
+  for (auto [name, append] : {std::pair{"missing\\dozorik.log", false}, {"none.log", true}}) {
+    std::string error = "no error";
     try {
-      files_.create(name);
+      append ? files.append(name) : files.create(name);
     } catch (const Error& e) {
-      return e.what();
+      error = e.what();
     }
-    return {};
+    EXPECT_EQ(error.rfind("Cannot create file \"" + dir.at(name) + "\". ", 0), 0u) << error;
   }
-
-  Win32FileSystem files_;
-  std::wstring previous_;
-  std::string dir_;
-};
-
-TEST_F(FilesTest, CreateWritesBytesAndEmptiesAnExistingFile) {
-  ASSERT_TRUE(files_.setCurrentDirectory(dir_));
-  {
-    auto file = files_.create("out.bin");  // relative: lands in the current directory
-    file->write("ab\0c\r\n", 6);
-    file->write("", 0);
-  }
-  EXPECT_EQ(contents("out.bin"), std::string("ab\0c\r\n", 6));
-
-  files_.create(dir_ + "\\out.bin");
-  EXPECT_EQ(contents("out.bin"), "");
-}
-
-TEST_F(FilesTest, CreateFailureNamesTheFullPath) {
-  ASSERT_TRUE(files_.setCurrentDirectory(dir_));
-  const std::string missing = createError("missing\\dozorik.log");
-  EXPECT_EQ(missing.rfind("Cannot create file \"", 0), 0u) << missing;
-  EXPECT_NE(lower(missing).find(lower(dir_ + "\\missing\\dozorik.log\". ")), std::string::npos)
-      << missing;
-
-  // Another program holding the file without sharing it.
-  HANDLE held = CreateFileW(widen(dir_ + "\\held.log").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const std::string shared = createError("held.log");
-  CloseHandle(held);
-  EXPECT_EQ(shared.rfind("Cannot create file \"", 0), 0u) << shared;
-  EXPECT_NE(lower(shared).find(lower(dir_ + "\\held.log\". ")), std::string::npos) << shared;
+  EXPECT_EQ(files.size("none.log"), std::nullopt);
 }
 
 TEST(SystemAdapters, LocaleClockAndProcessAnswerSensibly) {
-  Win32Locale locale;
-  EXPECT_FALSE(locale.timeFormat().separator.empty());
-  EXPECT_FALSE(locale.decimalSeparator().empty());
-  EXPECT_EQ(locale.toAnsi("Dozorik 1.7 (CPU < 10 %)"), "Dozorik 1.7 (CPU < 10 %)");
-  EXPECT_EQ(locale.toAnsi(""), "");
-
+  EXPECT_FALSE(Win32Locale().timeFormat().separator.empty());
+  EXPECT_FALSE(Win32Locale().decimalSeparator().empty());
   const LocalTime now = Win32Clock().now();
-  EXPECT_GE(now.year, 2000);
-  EXPECT_TRUE(now.month >= 1 && now.month <= 12);
-  EXPECT_TRUE(now.day >= 1 && now.day <= 31);
-  EXPECT_TRUE(now.hour >= 0 && now.hour <= 23);
+  EXPECT_TRUE(now.year >= 2000 && now.month >= 1 && now.month <= 12 && now.day >= 1);
+  const std::string path = Win32Process().modulePath();
+  EXPECT_EQ(path.substr(path.rfind('\\')), "\\win32_tests.exe");
+  EXPECT_EQ(Win32Process().arguments(), std::vector<std::string>{}) << "the program is no argument";
+}
 
-  Win32Process process;
-  const std::string path = lower(process.modulePath());
-  ASSERT_GE(path.size(), 4u);
-  EXPECT_EQ(path.substr(path.size() - 4), ".exe");
-  // The program's own name is not one of its arguments.
-  for (const std::string& argument : process.arguments()) {
-    const std::string arg = lower(argument);
-    EXPECT_FALSE(arg.size() >= 4 && arg.substr(arg.size() - 4) == ".exe") << argument;
+// Whether the token itself reports the privilege switched on.
+bool enabledInToken(ProcessToken::Handle token, std::uint64_t privilege) {
+  alignas(TOKEN_PRIVILEGES) unsigned char buffer[4096];
+  DWORD bytes = 0;
+  const auto& list = *reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer);
+  if (!GetTokenInformation(HANDLE(token), TokenPrivileges, buffer, sizeof buffer, &bytes)) return 0;
+  for (DWORD i = 0; i < list.PrivilegeCount; ++i) {
+    const LUID_AND_ATTRIBUTES& held = list.Privileges[i];
+    if ((held.Luid.LowPart | std::uint64_t(std::uint32_t(held.Luid.HighPart)) << 32) == privilege) {
+      return held.Attributes & SE_PRIVILEGE_ENABLED;
+    }
   }
+  return false;
+}
+
+TEST(PowerAndToken, ShutdownPrivilegeIsSwitchedOnAndOff) {
+  Win32ProcessToken tokens;
+  const auto token = tokens.open(ProcessToken::kAdjustPrivileges | ProcessToken::kQuery);
+  const auto shutdown = tokens.lookupPrivilege("SeShutdownPrivilege");
+  ASSERT_TRUE(token && shutdown);
+  EXPECT_TRUE(tokens.adjustPrivilege(*token, *shutdown, ProcessToken::kEnabled));
+  EXPECT_TRUE(enabledInToken(*token, *shutdown));
+  EXPECT_TRUE(tokens.adjustPrivilege(*token, *shutdown, 0));
+  EXPECT_FALSE(enabledInToken(*token, *shutdown));
+  tokens.close(*token);
+  EXPECT_FALSE(tokens.lookupPrivilege("NoSuchPrivilege"));
+  Win32Power().beep(1000, 10);
+}
+
+TEST(TextMeasure, WidthFollowsTheGlyphsTheLengthAndTheFont) {
+  Win32TextMeasure measure;
+  auto width = [&](const char* text, int height = -11, bool bold = false) {
+    return measure.width(text, "MS Sans Serif", height, bold);  // the window's font
+  };
+  EXPECT_EQ(width(""), 0);
+  EXPECT_GT(width("W"), width("i"));
+  EXPECT_GT(width("i"), 0);
+  EXPECT_LT(width("ť"), width("tt"));  // widened from UTF-8, not measured as two bytes
+  EXPECT_GE(width("Spustiť súbor", -11, true), width("Spustiť súbor"));
+  EXPECT_GT(width("Spustiť súbor", -22), width("Spustiť súbor"));
+}
+
+TEST(Shell, StartsAScriptInAFolderWithABlankWithItsParameter) {
+  TempDir dir("dozorik shell");
+  std::ofstream(dir.at("echo.cmd"), std::ios::binary) << "@echo %1> \"" << dir.at("out.txt")
+                                                      << "\"\r\n";
+  Win32Shell().open(dir.at("echo.cmd"), "hello");
+  // The script runs in a process of its own; wait for what it writes.
+  for (int i = 0; i < 150 && contents(dir.at("out.txt")).find("hello") != 0; ++i) Sleep(100);
+  EXPECT_EQ(contents(dir.at("out.txt")).find("hello"), 0u) << contents(dir.at("out.txt"));
+}
+
+TEST(Screen, CaptureHasTheDisplaysSizeAndSeesARedSquare) {
+  constexpr int kX = 100, kY = 110;
+  const RECT square{kX - 60, kY - 60, kX + 60, kY + 60};
+  UniqueBrush red(CreateSolidBrush(RGB(255, 0, 0)));
+  if (WindowDc desktop = WindowDc::whole(GetDesktopWindow())) {
+    FillRect(desktop.get(), &square, red.get());
+  }
+  const ScreenPicture picture = Win32Screen().capturePrimaryDisplay();
+  InvalidateRect(nullptr, nullptr, TRUE);
+  ASSERT_EQ(picture.width, GetSystemMetrics(SM_CXSCREEN));
+  ASSERT_EQ(picture.height, GetSystemMetrics(SM_CYSCREEN));
+  ASSERT_EQ(picture.pixels.size(), std::size_t(picture.width) * picture.height * 3);
+  auto pixel = [&](int x, int y) {
+    const auto at = picture.pixels.begin() + (std::size_t(y) * picture.width + x) * 3;
+    return std::string(at, at + 3);
+  };
+  EXPECT_EQ(pixel(kX, kY), std::string("\x00\x00\xff", 3)) << "blue, green, red expected";
+  EXPECT_NE(pixel(0, 0), pixel(kX, kY));  // no fill: the desktop's corner is not red
+}
+
+// The logic tests' performance data must have the layout this system hands out.
+using B = PerfDataBuilder;
+static_assert(offsetof(PERF_DATA_BLOCK, HeaderLength) == B::kBlockHeaderLength);
+static_assert(offsetof(PERF_DATA_BLOCK, NumObjectTypes) == B::kBlockNumObjectTypes);
+static_assert(offsetof(PERF_DATA_BLOCK, SystemTime) == B::kBlockSystemTime);
+static_assert(sizeof(PERF_DATA_BLOCK) == B::kBlockSize);
+static_assert(sizeof(SYSTEMTIME) == sizeof(CalendarTime));
+static_assert(offsetof(PERF_OBJECT_TYPE, TotalByteLength) == B::kObjectTotalByteLength);
+static_assert(offsetof(PERF_OBJECT_TYPE, DefinitionLength) == B::kObjectDefinitionLength);
+static_assert(offsetof(PERF_OBJECT_TYPE, HeaderLength) == B::kObjectHeaderLength);
+static_assert(offsetof(PERF_OBJECT_TYPE, ObjectNameTitleIndex) == B::kObjectNameTitleIndex);
+static_assert(offsetof(PERF_OBJECT_TYPE, NumCounters) == B::kObjectNumCounters);
+static_assert(offsetof(PERF_OBJECT_TYPE, NumInstances) == B::kObjectNumInstances);
+static_assert(sizeof(PERF_OBJECT_TYPE) == B::kObjectSize);
+static_assert(offsetof(PERF_COUNTER_DEFINITION, ByteLength) == B::kCounterByteLength);
+static_assert(offsetof(PERF_COUNTER_DEFINITION, CounterNameTitleIndex) ==
+              B::kCounterNameTitleIndex);
+static_assert(offsetof(PERF_COUNTER_DEFINITION, CounterOffset) == B::kCounterOffset);
+static_assert(sizeof(PERF_COUNTER_DEFINITION) == B::kCounterDefinitionSize);
+static_assert(offsetof(PERF_INSTANCE_DEFINITION, ByteLength) == B::kInstanceByteLength);
+static_assert(sizeof(PERF_INSTANCE_DEFINITION) == B::kInstanceSize);
+static_assert(PERF_NO_INSTANCES == B::kNoInstances);
+
+TEST(PerformanceData, TheSystemsTimesGrowAndTheSamplerReadsAFiniteLoad) {
+  Win32PerformanceData data;
+  EXPECT_EQ(data.platformId(), std::optional<std::uint32_t>(PerformanceData::kPlatformNt));
+  const auto first = data.systemTimes();
+  ASSERT_TRUE(first);
+  EXPECT_GE(first->kernel, first->idle);  // kernel time includes idle time
+  auto later = first;  // the system counts in clock ticks; wait until one has passed
+  for (int i = 0; i < 200 && later->kernel + later->user == first->kernel + first->user; ++i) {
+    Sleep(20), later = data.systemTimes();
+  }
+  EXPECT_GT(later->kernel + later->user, first->kernel + first->user);
+
+  CpuSampler sampler(data);
+  sampler.StartCpuSampler();
+  sampler.TakeCpuSample();
+  Sleep(50);
+  sampler.TakeCpuSample();
+  ASSERT_GE(sampler.CpuInstanceCount(), 1);
+  const double load = sampler.CpuLoadFraction(sampler.CpuInstanceCount() - 1);
+  EXPECT_TRUE(std::isfinite(load) && load >= -0.01 && load <= 1.01) << load;
+}
+
+TEST(RemoteAccess, StringTableRefusalsAndNotifyWindows) {
+  EXPECT_EQ(Win32StringTable().load(65280), "RAS Error code: %d.\n\"%s\"");
+  EXPECT_EQ(Win32StringTable().load(65279), "");
+
+  // A number longer than the dial record's field is cut, never written past.
+  Win32RemoteAccess ras;
+  RemoteAccess::Connection connection = 1;
+  EXPECT_NE(ras.dial(std::string(300, '5'), 0, connection), 0u);
+  EXPECT_EQ(connection, 0u);
+
+  const std::uint32_t dialEvent = ras.registerDialEventMessage();
+  EXPECT_EQ(dialEvent, RegisterWindowMessageA("RasDialEvent"));
+  std::vector<std::pair<std::uintptr_t, std::intptr_t>> seen;
+  const auto window = ras.createNotifyWindow([&](std::uint32_t message, auto state, auto error) {
+    return message == dialEvent && (seen.emplace_back(state, error), true);
+  });
+  const HWND handle = reinterpret_cast<HWND>(window);
+  ASSERT_TRUE(PostMessageA(handle, dialEvent, RemoteAccess::kDisconnected, 633));
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  EXPECT_EQ(seen, (decltype(seen){{RemoteAccess::kDisconnected, 633}}));
+  ras.destroyNotifyWindow(window);
+  EXPECT_FALSE(IsWindow(handle));
+  {
+    Win32RemoteAccess other;  // windows left open go with the adapter
+    msg.hwnd = reinterpret_cast<HWND>(other.createNotifyWindow([](auto...) { return false; }));
+    ASSERT_TRUE(IsWindow(msg.hwnd));
+  }
+  EXPECT_FALSE(IsWindow(msg.hwnd));
 }
 
 }  // namespace
