@@ -36,6 +36,20 @@ TEST_F(RecordsTest, TheTextLogAppendsWhileTheFileIsAsLeftElseRewritesAnExactCopy
   record("h");  // the lines that failed are written with the next
   EXPECT_EQ(files.files[kLog], all);
   EXPECT_EQ(std::pair(files.creates, files.appends), std::pair(4, 3));
+  lines.push_back("i");  // two new lines at once: both reach the file
+  all += "i\r\n";
+  record("j");
+  EXPECT_EQ(files.files[kLog], all);
+}
+
+TEST_F(RecordsTest, ANewWatchExportsNoRowsOfAnEarlierOne) {
+  usage.Label16.click();
+  usage.RadioButton6.click();
+  usage.StringGrid1.setRowCount(9);
+  usage.StringGrid1.setCell(0, 7, "an earlier, longer watch");
+  usage.SpeedButton1.click();
+  usage.SpeedButton2.click();  // stopped before its first record
+  EXPECT_EQ(fake.files.files.at(kXls).size(), 136u);
 }
 
 TEST_F(RecordsTest, TheSpreadsheetIsExactUpTo65536RowsOrFailsLeavingTheOldFileOrAPart) {

@@ -110,6 +110,8 @@ TEST_F(AutostartTest, TheSelfEntryFollowsTheBoxAtOnceQuotedAndIsEmptiedNotDelete
 TEST_F(AutostartTest, TheProgramEntryIsWrittenAtCloseAndRestoredNextTime) {
   fake.dialogs.answer = "C:\\Video Tools\\VirtualDub.exe";
   usage.Label15.click();  // no program yet: the dialog opens
+  usage.Label15.click();  // a program is known: off and on again ask nothing
+  usage.Label15.click();
   usage.Edit3.setText("/r");
   usage.closeQuery();
   EXPECT_EQ(runOnce("AppDozorik"), "\"C:\\Video Tools\\VirtualDub.exe\" /r");
