@@ -22,8 +22,8 @@ std::vector<std::string> linesOfAnHour(int count) {
   std::vector<std::string> lines;
   for (int i = 0; i < count; ++i) {
     char line[32];
-    std::snprintf(line, sizeof line, "%d:%02d:%02d  %d%%", 10 + i / 18000, i / 300 % 60,
-                  i / 5 % 60, i % 101);
+    std::snprintf(line, sizeof line, "%d:%02d:%02d  %d%%", 10 + i / 18000, i / 300 % 60, i / 5 % 60,
+                  i % 101);
     lines.push_back(line);
   }
   return lines;
@@ -85,9 +85,11 @@ int main(int argc, char** argv) {
   rmdir(dir);
 
   auto& t = reporter.times;
-  const double writer0 = t["writer/0"], writer18k = t["writer/18000"], rewrite18k = t["rewrite/18000"];
+  const double writer0 = t["writer/0"], writer18k = t["writer/18000"],
+               rewrite18k = t["rewrite/18000"];
   if (writer0 <= 0 || writer18k <= 0) return 0;  // filtered out
-  std::printf("\nrewrite / writer at 18,000 lines: %.1f (goal: at least 50)\n", rewrite18k / writer18k);
+  std::printf("\nrewrite / writer at 18,000 lines: %.1f (goal: at least 50)\n",
+              rewrite18k / writer18k);
   std::printf("writer at 18,000 / writer at 0:   %.2f (goal: at most 1.5)\n", writer18k / writer0);
   return 0;
 }

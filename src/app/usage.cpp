@@ -48,8 +48,8 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
                   "EXE,COM,BAT,CMD |*.exe;*.com;*.bat;*.cmd"),
       OpenDialog2(ports.dialogs, "Spustitelné súbory...",
                   "Spustitelne subory|*.exe;*.com;*.bat;*.cmd"),
-      OpenPictureDialog1(ports.dialogs, "Vyber  obrazok pre zobrazenie...",
-                         "Bitmaps (*.bmp)|*.bmp", true),
+      OpenPictureDialog1(ports.dialogs, "Vyber  obrazok pre zobrazenie...", "Bitmaps (*.bmp)|*.bmp",
+                         true),
       OpenDialog3(ports.dialogs, "Otvor logovací súbor...",
                   "txt-log;  xls-log|dozorik.log;dozorik.xls|Excel|dozorik.xls|Text|dozorik.log"),
       ports_(ports),
@@ -151,7 +151,8 @@ void TUsage::SpeedButton2Click() {
   // A ringing phone is hung up at once: the end action comes now.
   if (Timer2.enabled()) Timer2Timer();
   if (Timer1.enabled()) {
-    if (CheckBox5.checked() && RadioButton6.checked()) SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
+    if (CheckBox5.checked() && RadioButton6.checked())
+      SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
     Poupratuj();
   }
 }
@@ -225,7 +226,8 @@ void TUsage::Timer1Timer() {
     Screenshot();
   }
   ports_.files.setCurrentDirectory(GetAppPath());
-  if (CheckBox5.checked() && RadioButton6.checked()) SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
+  if (CheckBox5.checked() && RadioButton6.checked())
+    SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
   Poupratuj();
   if (CheckBox2.checked()) {
     startRingOut();
