@@ -233,8 +233,10 @@ struct NativeWindow::Impl {
   Impl(const Impl&) = delete;
   Impl& operator=(const Impl&) = delete;
 
-  static LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ownerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // The window procedure of both windows: finds the Impl that created the
+  // window and hands the message to its handler for that window.
+  template <LRESULT (Impl::*Handler)(HWND, UINT, WPARAM, LPARAM)>
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT formMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT ownerMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -320,8 +322,9 @@ void NativeWindow::Impl::build() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
                                            ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
-  registerClass(kFormClass, &Impl::formProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  registerClass(kOwnerClass, &Impl::ownerProc, nullptr);
+  registerClass(kFormClass, &Impl::windowProc<&Impl::formMessage>,
+                reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  registerClass(kOwnerClass, &Impl::windowProc<&Impl::ownerMessage>, nullptr);
   registerClass(kPanelClass, &panelProc, nullptr);
 
   loadIcons();
@@ -861,26 +864,16 @@ Item* NativeWindow::Impl::itemOf(const ui::Control& control) const {
 
 // --- Window procedures -----------------------------------------------------
 
-LRESULT CALLBACK NativeWindow::Impl::formProc(HWND hwnd, UINT msg, WPARAM wParam,
-                                               LPARAM lParam) {
+template <LRESULT (NativeWindow::Impl::*Handler)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK NativeWindow::Impl::windowProc(HWND hwnd, UINT msg, WPARAM wParam,
+                                                 LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return self->formMessage(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK NativeWindow::Impl::ownerProc(HWND hwnd, UINT msg, WPARAM wParam,
-                                                LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return self->ownerMessage(hwnd, msg, wParam, lParam);
+  return (self->*Handler)(hwnd, msg, wParam, lParam);
 }
 
 // Shows the main window again once the application window is no longer
