@@ -2,6 +2,7 @@
 // controls, the user's input reaches the model, nothing echoes between them.
 
 #include <array>
+#include <string>
 #include <memory>
 
 #include "platform/win32/message_boxes_win32.h"
@@ -152,12 +153,12 @@ TEST_F(NativeWindowTest, UserInputGoesThroughTheModelOnce) {
   EXPECT_TRUE(form.second.checked() && !checked(form.first));
   SendMessageW(native(form.picture), BM_CLICK, 0, 0);
   notify(form.label, STN_CLICKED);
-  SetWindowTextW(native(form.edit), L"žlté");
-  EXPECT_EQ(form.edit.text(), "žlté");
+  for (wchar_t key : std::wstring(L"žlté")) SendMessageW(native(form.edit), WM_CHAR, key, 1);
+  EXPECT_EQ(form.edit.text(), "žlté") << "each key lands after the previous one";
   SendMessageW(native(form.track), TBM_SETPOS, TRUE, 5);
   SendMessageW(main(), WM_HSCROLL, TB_THUMBPOSITION, LPARAM(native(form.track)));
   EXPECT_EQ(form.track.position(), 5);
-  EXPECT_EQ(log, "box box radio picture label edit track ");
+  EXPECT_EQ(log, "box box radio picture label edit edit edit edit track ");
 
   // A first digit of a larger number waits until the box is left, then is clamped.
   SetWindowTextW(native(form.spin), L"7");

@@ -613,6 +613,9 @@ void NativeWindow::Impl::createControl(ui::Control& control, const ui::Control* 
 // --- Model to native -------------------------------------------------------
 
 void NativeWindow::Impl::setEditText(HWND hwnd, const std::string& text) {
+  // The model's echo of what the user just typed must leave the box alone:
+  // setting its text puts the caret back at the start.
+  if (windowText(hwnd) == widen(text)) return;
   bool was = std::exchange(applyingText, true);
   SetWindowTextW(hwnd, widen(text).c_str());
   applyingText = was;
