@@ -1,0 +1,352 @@
+#include "e2e/driven_program.h"
+
+#include <commctrl.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"DozorikForm";
+constexpr wchar_t kOwnerClass[] = L"DozorikApplication";
+constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr wchar_t kProgramKey[] = L"SOFTWARE\\RuvoSOFTWARE\\Dozorik";
+constexpr wchar_t kRunOnceKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+// A message box's text control, and the file name boxes of the two kinds of
+// open-file dialog.
+constexpr int kMessageTextId = 0xFFFF;
+constexpr int kFileNameComboId = 0x47C;
+constexpr int kFileNameEditId = 0x480;
+constexpr UINT kSendTimeoutMs = 60000;
+
+std::string narrow(const std::wstring& text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string result(size > 0 ? size - 1 : 0, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, result.data(), size, nullptr, nullptr);
+  return result;
+}
+
+[[noreturn]] void fail(const std::wstring& what) { throw std::runtime_error(narrow(what)); }
+
+std::wstring className(HWND hwnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+std::wstring windowText(HWND hwnd) {
+  std::wstring text(4096, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_NORMAL, kSendTimeoutMs, &copied);
+  text.resize(copied);
+  return text;
+}
+
+// Sends to a window of the program and waits for the answer; a program that
+// does not answer within a minute has hung, which fails the test.
+LRESULT send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result)) {
+    fail(L"The program did not answer a message to its window.");
+  }
+  return static_cast<LRESULT>(result);
+}
+
+// The build's dozorik.exe, named by the test run as a path of the machine
+// Wine runs on.
+std::wstring builtProgram() {
+  const char* unixPath = std::getenv("DOZORIK_EXE");
+  if (!unixPath || !*unixPath) fail(L"DOZORIK_EXE does not name the program to test.");
+  std::wstring path = L"Z:";
+  for (const char* c = unixPath; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  return path;
+}
+
+// Windows keeps the user's run-once key even when it is empty; a fresh Wine
+// prefix has none, and the program would report that it cannot read it.
+void keepRunOnceKey() {
+  HKEY key = nullptr;
+  if (!RegCreateKeyExW(HKEY_CURRENT_USER, kRunOnceKey, 0, nullptr, 0, KEY_READ, nullptr, &key,
+                       nullptr)) {
+    RegCloseKey(key);
+  }
+}
+
+}  // namespace
+
+bool waitUntil(const std::function<bool()>& done, double seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return done();
+    Sleep(50);
+  }
+  return true;
+}
+
+DrivenProgram::DrivenProgram(const std::wstring& folder, const std::wstring& arguments) {
+  const std::wstring exe = folder + L"\\dozorik.exe";
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &info_)) {
+    fail(L"Cannot start " + exe);
+  }
+  process_.reset(info_.hProcess);
+  thread_.reset(info_.hThread);
+}
+
+DrivenProgram::~DrivenProgram() {
+  if (running()) kill();
+  if (pendingClick_.joinable()) pendingClick_.join();
+}
+
+namespace {
+
+// Window walks call back through the system's calling convention, which on
+// 32-bit Windows a lambda does not have.
+struct WindowSearch {
+  std::function<bool(HWND)> wanted;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK matchWindow(HWND hwnd, LPARAM param) {
+  auto& search = *reinterpret_cast<WindowSearch*>(param);
+  if (!search.wanted(hwnd)) return TRUE;
+  search.found = hwnd;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND DrivenProgram::findTopLevel(const std::function<bool(HWND)>& wanted) const {
+  WindowSearch search{[&](HWND hwnd) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    return process == info_.dwProcessId && wanted(hwnd);
+  }};
+  EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND DrivenProgram::window() {
+  if (window_ && IsWindow(window_)) return window_;
+  waitUntil(
+      [&] {
+        window_ = findTopLevel(
+            [](HWND hwnd) { return className(hwnd) == kFormClass && IsWindowVisible(hwnd); });
+        return window_ != nullptr || !running();
+      },
+      60);
+  if (!window_) fail(L"The program's window never showed.");
+  return window_;
+}
+
+HWND DrivenProgram::taskbarWindow() {
+  HWND owner = findTopLevel([](HWND hwnd) { return className(hwnd) == kOwnerClass; });
+  if (!owner) fail(L"The program has no taskbar window.");
+  return owner;
+}
+
+HWND DrivenProgram::control(const wchar_t* kind, Spot at) {
+  HWND parent = window();
+  WindowSearch search{[&](HWND hwnd) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect.left == at.x && rect.top == at.y && lstrcmpiW(className(hwnd).c_str(), kind) == 0;
+  }};
+  EnumChildWindows(parent, &matchWindow, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) {
+    fail(std::wstring(L"No ") + kind + L" at " + std::to_wstring(at.x) + L"," +
+         std::to_wstring(at.y));
+  }
+  return search.found;
+}
+
+HWND DrivenProgram::controlWithText(const std::wstring& text) {
+  HWND parent = window();
+  WindowSearch search{[&](HWND hwnd) { return IsWindowVisible(hwnd) && windowText(hwnd) == text; }};
+  EnumChildWindows(parent, &matchWindow, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) fail(L"No control shows \"" + text + L"\"");
+  return search.found;
+}
+
+void DrivenProgram::click(HWND control) {
+  if (pendingClick_.joinable() && !*clickDone_) {
+    fail(L"A box of the program is still open: answer it before the next click.");
+  }
+  finishClick();
+  RECT rect;
+  GetClientRect(control, &rect);
+  const LPARAM centre = MAKELPARAM(rect.right / 2, rect.bottom / 2);
+  // The click is sent from a thread of its own: when it opens a modal box,
+  // the program answers it only once the box has gone.
+  clickDone_ = std::make_shared<std::atomic<bool>>(false);
+  pendingClick_ = std::thread([control, centre, done = clickDone_] {
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(control, WM_LBUTTONUP, 0, centre);
+    *done = true;
+  });
+  const bool settled = waitUntil(
+      [&] {
+        return *clickDone_ || findTopLevel([](HWND hwnd) {
+          return className(hwnd) == kDialogClass && IsWindowVisible(hwnd);
+        });
+      },
+      60);
+  if (!settled) fail(L"The program did not handle a click.");
+  if (*clickDone_) finishClick();
+}
+
+void DrivenProgram::finishClick() {
+  if (pendingClick_.joinable()) pendingClick_.join();
+}
+
+void DrivenProgram::type(HWND edit, const std::wstring& text) {
+  send(edit, EM_SETSEL, 0, -1);
+  send(edit, WM_CHAR, VK_BACK, 1);
+  for (wchar_t c : text) send(edit, WM_CHAR, c, 1);
+}
+
+void DrivenProgram::slide(HWND bar, int stepsFromStart) {
+  auto press = [&](WPARAM key) {
+    send(bar, WM_KEYDOWN, key, 1);
+    send(bar, WM_KEYUP, key, 0xC0000001);
+  };
+  press(VK_HOME);
+  for (int i = 0; i < stepsFromStart; ++i) press(VK_RIGHT);
+}
+
+std::wstring DrivenProgram::text(HWND hwnd) const { return windowText(hwnd); }
+
+bool DrivenProgram::checked(HWND button) const { return send(button, BM_GETCHECK) == BST_CHECKED; }
+
+int DrivenProgram::barPosition(HWND progressBar) const {
+  return static_cast<int>(send(progressBar, PBM_GETPOS));
+}
+
+int DrivenProgram::trackPosition(HWND trackBar) const {
+  return static_cast<int>(send(trackBar, TBM_GETPOS));
+}
+
+std::wstring DrivenProgram::statusText(HWND statusBar, int panel) const {
+  // The status bar writes its text through a pointer into the program's own
+  // memory, so the buffer lives there.
+  const std::size_t length = LOWORD(send(statusBar, SB_GETTEXTLENGTHW, panel));
+  const std::size_t bytes = (length + 1) * sizeof(wchar_t);
+  void* remote = VirtualAllocEx(process_.get(), nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) fail(L"Cannot reach the program's memory.");
+  send(statusBar, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(remote));
+  std::wstring text(length + 1, L'\0');
+  SIZE_T read = 0;
+  ReadProcessMemory(process_.get(), remote, text.data(), bytes, &read);
+  VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
+  text.resize(wcsnlen(text.c_str(), length));
+  text.erase(0, text.find_first_not_of(L'\t'));
+  return text;
+}
+
+std::optional<Box> DrivenProgram::waitForBox(double seconds) {
+  HWND found = nullptr;
+  waitUntil(
+      [&] {
+        found = findTopLevel(
+            [](HWND hwnd) { return className(hwnd) == kDialogClass && IsWindowVisible(hwnd); });
+        return found != nullptr;
+      },
+      seconds);
+  if (!found) return std::nullopt;
+  Box box{found, windowText(found), L""};
+  if (HWND message = GetDlgItem(found, kMessageTextId)) box.text = windowText(message);
+  return box;
+}
+
+void DrivenProgram::press(const Box& box, int button) {
+  HWND hwnd = GetDlgItem(box.hwnd, button);
+  if (!hwnd) fail(L"The box \"" + box.title + L"\" has no such button.");
+  PostMessageW(hwnd, BM_CLICK, 0, 0);
+  if (!waitUntil([&] { return !IsWindowVisible(box.hwnd); }, 30)) {
+    fail(L"The box \"" + box.title + L"\" did not close.");
+  }
+  finishClick();
+}
+
+void DrivenProgram::pickFile(const Box& dialog, const std::wstring& path) {
+  HWND name = GetDlgItem(dialog.hwnd, kFileNameComboId);
+  if (!name) name = GetDlgItem(dialog.hwnd, kFileNameEditId);
+  if (!name) fail(L"The dialog \"" + dialog.title + L"\" has no file name box.");
+  send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  press(dialog, IDOK);
+}
+
+DWORD DrivenProgram::close() {
+  finishClick();
+  PostMessageW(window(), WM_CLOSE, 0, 0);
+  WaitForSingleObject(process_.get(), 30000);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.get(), &code);
+  return code;
+}
+
+void DrivenProgram::kill() {
+  TerminateProcess(process_.get(), 1);
+  WaitForSingleObject(process_.get(), 30000);
+}
+
+bool DrivenProgram::running() const {
+  return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+void install(const std::wstring& folder) {
+  namespace fs = std::filesystem;
+  std::error_code busy;  // a program just ended may hold a file a moment longer
+  for (int i = 0; i < 50 && fs::exists(folder); ++i, Sleep(100)) fs::remove_all(folder, busy);
+  fs::create_directories(folder);
+  const fs::path exe = builtProgram();
+  fs::copy_file(exe, fs::path(folder) / L"dozorik.exe");
+  fs::copy_file(exe.parent_path() / L"navodhtm.htm", fs::path(folder) / L"navodhtm.htm");
+}
+
+std::optional<std::wstring> registryValue(const wchar_t* key, const wchar_t* name) {
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &size)) {
+    return std::nullopt;
+  }
+  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value.data(), &size)) {
+    return std::nullopt;
+  }
+  value.resize(wcsnlen(value.c_str(), value.size()));
+  return value;
+}
+
+void forgetEverySetting() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunOnceKey, L"Dozorik");
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunOnceKey, L"AppDozorik");
+  keepRunOnceKey();
+}
+
+std::string fileBytes(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeFile(const std::wstring& path, const std::string& bytes) {
+  std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
+}
+
+}  // namespace e2e
