@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/error.h"
@@ -39,6 +40,15 @@ class PosixFileSystem : public FileSystem {
     if (stat(name.c_str(), &info) != 0) return std::nullopt;
     return static_cast<std::uint64_t>(info.st_size);
   }
+  std::optional<std::string> read(const std::string& name, std::size_t maxBytes) override {
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (!file) return std::nullopt;
+    std::string data(maxBytes, '\0');
+    data.resize(std::fread(data.data(), 1, maxBytes, file));
+    std::fclose(file);
+    return data;
+  }
+  bool remove(const std::string& name) override { return std::remove(name.c_str()) == 0; }
 
  private:
   static std::unique_ptr<OutputFile> open(const std::string& name, const char* mode) {
