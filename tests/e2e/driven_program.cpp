@@ -10,7 +10,6 @@
 #include <iterator>
 #include <memory>
 #include <stdexcept>
-#include <vector>
 
 namespace e2e {
 
