@@ -18,8 +18,6 @@ namespace {
 constexpr wchar_t kFormClass[] = L"DozorikForm";
 constexpr wchar_t kOwnerClass[] = L"DozorikApplication";
 constexpr wchar_t kDialogClass[] = L"#32770";
-constexpr wchar_t kProgramKey[] = L"SOFTWARE\\RuvoSOFTWARE\\Dozorik";
-constexpr wchar_t kRunOnceKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 // A message box's text control, and the file name boxes of the two kinds of
 // open-file dialog.
 constexpr int kMessageTextId = 0xFFFF;

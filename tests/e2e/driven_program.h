@@ -123,6 +123,11 @@ class DrivenProgram {
 // the build into `folder`, which is emptied first.
 void install(const std::wstring& folder);
 
+// The program's settings and the user's run-once list, under
+// HKEY_CURRENT_USER.
+inline constexpr wchar_t kProgramKey[] = L"SOFTWARE\\RuvoSOFTWARE\\Dozorik";
+inline constexpr wchar_t kRunOnceKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+
 // Registry values under HKEY_CURRENT_USER, read and wiped past the program.
 std::optional<std::wstring> registryValue(const wchar_t* key, const wchar_t* name);
 void forgetEverySetting();

@@ -12,14 +12,13 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "e2e/driven_program.h"
 
 namespace e2e {
 namespace {
 
-constexpr wchar_t kKey[] = L"SOFTWARE\\RuvoSOFTWARE\\Dozorik";
-constexpr wchar_t kRunOnce[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 constexpr wchar_t kCaption[] = L"Dozorik   =Bystro=";
 constexpr wchar_t kWatchingCaption[] = L"Dozorik   =Bystro=   Pracujem";
 // A watch ends after 250 quiet ticks of 200 ms; a busy moment of the machine
@@ -30,7 +29,6 @@ constexpr double kWholeWatchSeconds = 240;
 // design, a group's controls offset by the group's own corner.
 constexpr Spot inGroup(int x, int y) { return {8 + x, 76 + y}; }
 constexpr Spot kEye{8 + 8, 8 + 4};
-constexpr Spot kLoadBar{8 + 80, 8 + 5};
 constexpr Spot kLoadText{8 + 80, 8 + 40};
 constexpr Spot kThreshold{224, 20};
 constexpr Spot kScreenshotBox = inGroup(8, 23);
@@ -63,7 +61,6 @@ class Dozorik : public DrivenProgram {
   HWND eye() { return control(L"Button", kEye); }
   HWND stop() { return control(L"Button", kStop); }
   HWND threshold() { return control(TRACKBAR_CLASSW, kThreshold); }
-  HWND loadBar() { return control(PROGRESS_CLASSW, kLoadBar); }
   HWND loadText() { return control(L"Static", kLoadText); }
   HWND countdown() { return control(PROGRESS_CLASSW, kCountdown); }
   HWND screenshotBox() { return control(L"Button", kScreenshotBox); }
@@ -73,7 +70,6 @@ class Dozorik : public DrivenProgram {
   HWND chooseFile() { return control(L"Button", kChooseFile); }
   HWND parameter() { return control(L"Edit", kParameter); }
   HWND launchFile() { return controlWithText(L"Spustit súbor"); }
-  HWND sleep() { return controlWithText(L"Uspat pocitac"); }
   HWND beep() { return controlWithText(L"Beep"); }
   HWND armAtStartBox() { return control(L"Button", kArmAtStartBox); }
   HWND programAtStartBox() { return control(L"Button", kProgramAtStartBox); }
@@ -111,7 +107,7 @@ class ProgramEndToEnd : public ::testing::Test {
 
   std::wstring at(const std::wstring& name) const { return folder + L"\\" + name; }
   static std::wstring setting(const wchar_t* name) {
-    return registryValue(kKey, name).value_or(L"<none>");
+    return registryValue(kProgramKey, name).value_or(L"<none>");
   }
   static std::map<std::wstring, std::wstring> allSettings() {
     std::map<std::wstring, std::wstring> values;
@@ -123,7 +119,7 @@ class ProgramEndToEnd : public ::testing::Test {
     return values;
   }
   static std::wstring runOnce(const wchar_t* name) {
-    return registryValue(kRunOnce, name).value_or(L"<none>");
+    return registryValue(kRunOnceKey, name).value_or(L"<none>");
   }
   // The bitmap files in the program's folder.
   std::vector<std::wstring> screenshots() const {
