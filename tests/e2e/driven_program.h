@@ -14,7 +14,8 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <utility>
+
+#include "platform/win32/handles.h"
 
 namespace e2e {
 
@@ -23,27 +24,6 @@ namespace e2e {
 struct Spot {
   int x;
   int y;
-};
-
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    reset(other.release());
-    return *this;
-  }
-  ~UniqueHandle() { reset(); }
-  HANDLE get() const { return handle_; }
-  HANDLE release() { return std::exchange(handle_, nullptr); }
-  void reset(HANDLE handle = nullptr) {
-    if (handle_) CloseHandle(handle_);
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_ = nullptr;
 };
 
 // A message box or a common dialog of the program.
@@ -112,8 +92,8 @@ class DrivenProgram {
   HWND findTopLevel(const std::function<bool(HWND)>& wanted) const;
 
   PROCESS_INFORMATION info_{};
-  UniqueHandle process_;
-  UniqueHandle thread_;
+  dozorik::win32::UniqueHandle process_;
+  dozorik::win32::UniqueHandle thread_;
   HWND window_ = nullptr;
   std::thread pendingClick_;
   std::shared_ptr<std::atomic<bool>> clickDone_;
