@@ -50,7 +50,7 @@ class DrivenProgram {
   HWND window();
   // The hidden window whose title the taskbar shows.
   HWND taskbarWindow();
-  // The visible control of `className` whose top-left corner is `at`.
+  // The control of `className` whose top-left corner is `at`, shown or not.
   HWND control(const wchar_t* className, Spot at);
   // The visible control showing `text` (radio buttons, labels, buttons).
   HWND controlWithText(const std::wstring& text);
