@@ -1,12 +1,9 @@
 // Every setting of the window lives as a string value under the program's
 // registry key: restored when the window is created, saved when it closes.
 
-#include <cerrno>
-#include <cstdint>
-#include <cstdlib>
-
 #include "app/usage.h"
 #include "platform/error.h"
+#include "ui/integer_text.h"
 
 namespace dozorik {
 
@@ -16,19 +13,10 @@ constexpr const char* kRegistryKey = "SOFTWARE\\RuvoSOFTWARE\\Dozorik";
 constexpr const char* kVersion = "1.7";
 constexpr const char* kProgramName = "Dozorik";
 
-// A stored number: optional sign and decimal digits that fit 32 bits.
+// A stored number; anything else is reported as the conversion would.
 int integerValue(const std::string& text) {
-  const std::size_t digits = text.find_first_not_of("+-") == 1 ? 1 : 0;
-  bool valid = text.size() > digits &&
-               text.find_first_not_of("0123456789", digits) == std::string::npos;
-  long long value = 0;
-  if (valid) {
-    errno = 0;
-    value = std::strtoll(text.c_str(), nullptr, 10);
-    valid = errno == 0 && value >= INT32_MIN && value <= INT32_MAX;
-  }
-  if (!valid) throw Error("'" + text + "' is not a valid integer value");
-  return static_cast<int>(value);
+  if (auto value = ui::integerFromText(text)) return *value;
+  throw Error("'" + text + "' is not a valid integer value");
 }
 
 const char* flag(bool on) { return on ? "true" : "false"; }

@@ -5,6 +5,7 @@
 
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
+#include "ui/form_host.h"
 
 namespace dozorik::ui {
 
@@ -43,6 +44,20 @@ class Application {
 
   void setView(ApplicationView* view) { view_ = view; }
 
+  // The program's further windows. Without a host (before the main window
+  // exists) none is shown and a modal one returns at once.
+  void setFormHost(FormHost* host) { forms_ = host; }
+  void showForm(Form& form) {
+    if (forms_) forms_->show(form);
+  }
+  void showModal(Form& form) {
+    if (forms_) forms_->showModal(form);
+  }
+  void closeForm(Form& form) {
+    if (forms_) forms_->close(form);
+  }
+  bool formShown(const Form& form) const { return forms_ && forms_->isShown(form); }
+
  private:
   void showError(const std::string& message);
 
@@ -51,6 +66,7 @@ class Application {
   std::string title_;
   bool showingError_ = false;
   ApplicationView* view_ = nullptr;
+  FormHost* forms_ = nullptr;
 };
 
 }  // namespace dozorik::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/control.h"
@@ -7,10 +9,19 @@
 
 namespace dozorik::ui {
 
-// The top-level window: a fixed-size client area, centred on the desktop,
-// with a system menu and a minimise box only. Its caption is its text.
+class PushButton;
+
+// A top-level window: a fixed-size client area with a system menu. The main
+// window is centred on the desktop and has a minimise box; a further window
+// is centred over the main one, which owns it. Its caption is its text.
 class Form : public Control {
  public:
+  // An entry the form adds to its system menu.
+  struct MenuItem {
+    std::string text;
+    std::function<void()> onClick;
+  };
+
   Form(std::string name, int clientWidth, int clientHeight)
       : Control(Kind::Form, nullptr, std::move(name), {0, 0, clientWidth, clientHeight}) {}
 
@@ -19,17 +30,28 @@ class Form : public Control {
 
   // The window's timers, for the realisation to drive.
   const std::vector<Timer*>& timers() const { return timers_; }
+  const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
+  // The button that Enter presses and that has the focus when the window
+  // opens; none by default.
+  PushButton* defaultButton() const { return defaultButton_; }
 
   // Runs once the native window exists and before it is first shown.
   virtual void created() {}
-  // Asked before the window closes; false keeps it open.
+  // Asked before the window closes, by its close box or Escape; false keeps
+  // it open.
   virtual bool closeQuery() { return true; }
 
  protected:
   void addTimer(Timer& timer) { timers_.push_back(&timer); }
+  void addSystemMenuItem(std::string text, std::function<void()> onClick) {
+    systemMenu_.push_back({std::move(text), std::move(onClick)});
+  }
+  void setDefaultButton(PushButton& button) { defaultButton_ = &button; }
 
  private:
   std::vector<Timer*> timers_;
+  std::vector<MenuItem> systemMenu_;
+  PushButton* defaultButton_ = nullptr;
 };
 
 }  // namespace dozorik::ui

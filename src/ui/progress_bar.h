@@ -18,6 +18,14 @@ class ProgressBar : public Control {
   int minValue() const { return minValue_; }
   int maxValue() const { return maxValue_; }
   int position() const { return position_; }
+  // A new range; the position is clamped into it.
+  void setRange(int minValue, int maxValue) {
+    if (minValue == minValue_ && maxValue == maxValue_) return;
+    minValue_ = minValue;
+    maxValue_ = maxValue;
+    position_ = std::clamp(position_, minValue_, maxValue_);
+    notify(Property::Range);
+  }
   void setPosition(int position) {
     position = std::clamp(position, minValue_, maxValue_);
     if (position == position_) return;

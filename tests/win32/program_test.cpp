@@ -100,7 +100,7 @@ TEST_F(ProgramTest, SettingsAndStartEntriesSurviveRestarts) {
   second->RadioButton2.click();
   second->Label16.click();
   second->Edit2.type("/ľahko");
-  second->SpinEdit1.type(55);
+  second->SpinEdit1.type("55");
   dialogs.answer = "C:\\Tools\\VirtualDub.exe";
   second->CheckBox3.click();
   second->Edit3.type("/r");

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <tuple>
 #include <unordered_map>
@@ -16,6 +15,7 @@
 #include "platform/win32/wide.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
+#include "ui/integer_text.h"
 #include "ui/label.h"
 #include "ui/picture_button.h"
 #include "ui/progress_bar.h"
@@ -628,10 +628,15 @@ void NativeWindow::Impl::applyText(Item& item) {
       setEditText(item.hwnd, control.text());
       break;
     case ui::Kind::SpinEdit: {
-      setEditText(item.hwnd, control.text());
-      bool was = std::exchange(applyingText, true);
-      SendMessageW(item.arrows, UDM_SETPOS32, 0, static_cast<ui::SpinEdit&>(control).value());
-      applyingText = was;
+      auto& spin = static_cast<ui::SpinEdit&>(control);
+      setEditText(item.hwnd, spin.text());
+      // The arrows step from the number shown. Setting their position
+      // rewrites the box, so a half-typed number is left as typed.
+      if (ui::integerFromText(spin.text()) == spin.value()) {
+        bool was = std::exchange(applyingText, true);
+        SendMessageW(item.arrows, UDM_SETPOS32, 0, spin.value());
+        applyingText = was;
+      }
       break;
     }
     case ui::Kind::CheckBox:
@@ -809,22 +814,15 @@ void NativeWindow::Impl::edited(Item& item) {
   if (alive() && item.hwnd && edit.text() != text) setEditText(item.hwnd, edit.text());
 }
 
-// While the user types, only values within the range go to the model (a
-// first digit on its way to a larger number would otherwise be clamped at
-// once); on leaving the box the value is clamped and the box shows it.
+// Every text the user types reaches the model, half-typed numbers too: the
+// model reads its value from the text when asked. Leaving the box makes it
+// show that value.
 void NativeWindow::Impl::spinEdited(Item& item, bool leaving) {
   if (applyingText) return;
   auto& spin = static_cast<ui::SpinEdit&>(*item.control);
   std::string text = narrow(windowText(item.hwnd));
-  char* end = nullptr;
-  long value = std::strtol(text.c_str(), &end, 10);
-  bool number = !text.empty() && end && *end == '\0';
-  bool inRange = number && value >= spin.minValue() && value <= spin.maxValue();
-  if (inRange || (number && leaving)) {
-    int clamped = static_cast<int>(
-        std::max<long>(spin.minValue(), std::min<long>(value, spin.maxValue())));
-    app.dispatch([&] { spin.type(clamped); });
-  }
+  if (text != spin.text()) app.dispatch([&] { spin.type(text); });
+  if (leaving) app.dispatch([&] { spin.leave(); });
   if (leaving && alive() && item.hwnd && narrow(windowText(item.hwnd)) != spin.text()) {
     applyText(item);
   }
