@@ -11,6 +11,10 @@ constexpr const char* kStartStat = "PerfStats\\StartStat";
 constexpr const char* kStatData = "PerfStats\\StatData";
 constexpr const char* kStopStat = "PerfStats\\StopStat";
 constexpr const char* kCpuUsage = "KERNEL\\CPUUsage";
+// The system's times since boot have nothing to compare with at the first
+// sample. It reads as the performance data's first sample does, just below
+// fully busy (99 %), so that the first tick of a run never counts as quiet.
+constexpr double kFirstSystemTimesLoad = 0.999;
 
 // The difference of two raw 64-bit readings. Counters and clocks from the
 // system may jump anywhere; wrap rather than overflow.
@@ -32,6 +36,7 @@ void CpuSampler::StartCpuSampler() {
   PerfBuffer.assign(PerfBufferSize, 0);
   validBytes_ = 0;
   useSystemTimes_ = false;
+  firstSystemTimes_ = false;
 
   auto platform = data_.platformId();
   if (!platform) throw Error("Can't get the Windows version");
@@ -48,6 +53,7 @@ void CpuSampler::TakeCpuSample() {
 
 void CpuSampler::takeNtSample() {
   if (useSystemTimes_) {
+    firstSystemTimes_ = false;
     if (auto times = data_.systemTimes()) {
       takeSystemTimesSample(*times);
     } else {
@@ -98,6 +104,7 @@ bool CpuSampler::startSystemTimes() {
   auto times = data_.systemTimes();
   if (!times) return false;
   useSystemTimes_ = true;
+  firstSystemTimes_ = true;
   sizeArrays(1);
   takeSystemTimesSample(*times);
   return true;
@@ -151,6 +158,7 @@ double CpuSampler::CpuLoadFraction(int index) {
 
   if (InstanceCount < 0) TakeCpuSample();
   if (index >= InstanceCount || index < 0) throw Error("CPU index out of bounds");
+  if (firstSystemTimes_) return kFirstSystemTimesLoad;
   // Two samples within one millisecond share a time stamp.
   if (SampleTimeBefore == SampleTimeNow) return 0.0;
   std::int64_t idle = difference(CounterNow[index], CounterBefore[index]);

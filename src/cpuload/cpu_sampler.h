@@ -65,7 +65,8 @@ class CpuSampler : public LoadSampler {
   std::vector<std::int64_t> CounterBefore;
   std::int64_t SampleTimeNow = 0;
   std::int64_t SampleTimeBefore = 0;
-  bool useSystemTimes_ = false;  // no processor object at the first sample
+  bool useSystemTimes_ = false;    // no processor object at the first sample
+  bool firstSystemTimes_ = false;  // only one sample of the system's times yet
 
   bool StatsStarted = false;
   std::optional<PerformanceData::DynKey> StatDataKey;

@@ -16,7 +16,8 @@ struct FileDialogRequest {
 class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
-  // Lets the user choose an existing file; nothing when cancelled.
+  // Lets the user choose a file, or name one that does not exist yet;
+  // nothing when cancelled.
   virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
 };
 

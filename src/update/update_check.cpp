@@ -2,6 +2,7 @@
 
 #include "update/update_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,11 +14,19 @@ namespace dozorik {
 
 std::optional<double> publishedVersion(const std::string& bytes) {
   if (bytes.size() < 8) return std::nullopt;
+  // An error page, or any text the server sends in place of the file, is no
+  // version: read as a number it would mostly be a tiny one ("<html>\r\n"
+  // is 2.97e-260) and pass for "no newer version".
+  const bool text = std::all_of(bytes.begin(), bytes.begin() + 8, [](char c) {
+    return (c >= ' ' && c <= '~') || c == '\t' || c == '\r' || c == '\n';
+  });
+  if (text) return std::nullopt;
   std::uint64_t bits = 0;
   for (int i = 7; i >= 0; --i) bits = bits << 8 | static_cast<unsigned char>(bytes[i]);
   double version = 0;
   std::memcpy(&version, &bits, sizeof version);
-  if (!std::isfinite(version) || version <= 0 || version >= 1000) return std::nullopt;
+  // Every version this program has had is 1.0 or more.
+  if (!std::isfinite(version) || version < 1.0 || version >= 1000) return std::nullopt;
   return version;
 }
 

@@ -13,9 +13,9 @@ inline constexpr const char* kUpdateServer = "www.ruvosoftware.sk";
 inline constexpr long double kRunningVersion = 1.71L;
 
 // The published version from the first 8 bytes of the version file (a
-// little-endian IEEE double). Nothing when there are fewer bytes, or when
-// the number can't be a version (an error page read as a number would
-// otherwise offer a bogus newer version).
+// little-endian IEEE double). Nothing when there are fewer bytes, when they
+// are text (an error page), or when the number can't be a version (below
+// 1.0, or absurdly large): the check then reports a failed connection.
 std::optional<double> publishedVersion(const std::string& bytes);
 
 // A number as the general format writes it: at most 15 significant digits,

@@ -196,6 +196,8 @@ TEST_F(NtSampler, WithoutProcessorObjectAtFirstSampleUsesSystemTimes) {
   fake.answers = {B().object(kSystemObject, {6}, {0}).build()};
   fake.times = {{1000, 3000, 1000}, {1500, 4500, 1500}};
   EXPECT_EQ(sampler.CpuInstanceCount(), 1);
+  // Nothing to compare the first with: busy, as the performance data's first is.
+  EXPECT_EQ(static_cast<int>(sampler.CpuLoadFraction(0) * 100), 99);
   sampler.TakeCpuSample();
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.75);  // 500 idle of 2000, kernel including idle
   EXPECT_EQ(fake.querySizes.size(), 2u);  // the performance data is not asked again

@@ -38,8 +38,10 @@ TEST_F(UpdateCheckTest, OnlyANewerNumberIsOffered) {
 
 TEST_F(UpdateCheckTest, AnythingButAPlausibleNumberIsAFailedConnection) {
   const std::string failed = "Warning: Neuspesne spojenie so serverom !(www.ruvosoftware.sk)";
+  // Too short, an error page read as a tiny number, a text read as 311, too old, absurd.
   for (const std::string& file :
-       {std::string("1.72"), std::string("<html>"), versionFile(1e300), versionFile(-2.0)}) {
+       {std::string("1.72"), std::string("<html>\r\n"), std::string("<p>Oops@ at 404"),
+        versionFile(0.99), versionFile(1e300), versionFile(-2.0)}) {
     EXPECT_EQ(check(file), failed);
   }
   fake.files.files[kLocalCopy] = versionFile(9.0);  // left by an earlier check

@@ -56,8 +56,9 @@ std::optional<std::string> Win32FileDialogs::openFile(const FileDialogRequest& r
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER |
-                   OFN_ENABLESIZING;
+    // No check that the file exists: the file to launch may be one that the
+    // job being watched has yet to write.
+    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
     return GetOpenFileNameW(&dialog) != FALSE;
   };
 
