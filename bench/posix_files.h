@@ -17,6 +17,13 @@
 
 namespace dozorik::bench {
 
+inline FileStamp stampOf(const struct stat& info) {
+  const auto nanoseconds = static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1'000'000'000u +
+                           static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+  return {static_cast<std::uint64_t>(info.st_size), nanoseconds,
+          static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
 // Unbuffered, as the program's own files are: each write goes straight to
 // the system, with no library buffer to set up and flush.
 class PosixFile : public OutputFile {
@@ -25,6 +32,11 @@ class PosixFile : public OutputFile {
   ~PosixFile() override { ::close(fd_); }
   void write(const void* data, std::size_t size) override {
     if (::write(fd_, data, size) != static_cast<ssize_t>(size)) throw Error("Stream write error");
+  }
+  std::optional<FileStamp> stamp() override {
+    struct stat info {};
+    if (fstat(fd_, &info) != 0) return std::nullopt;
+    return stampOf(info);
   }
 
  private:
@@ -42,10 +54,10 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<OutputFile> append(const std::string& name) override {
     return open(name, O_WRONLY | O_APPEND);
   }
-  std::optional<std::uint64_t> size(const std::string& name) override {
+  std::optional<FileStamp> stamp(const std::string& name) override {
     struct stat info {};
     if (stat(name.c_str(), &info) != 0) return std::nullopt;
-    return static_cast<std::uint64_t>(info.st_size);
+    return stampOf(info);
   }
   std::optional<std::string> read(const std::string& name, std::size_t maxBytes) override {
     std::FILE* file = std::fopen(name.c_str(), "rb");

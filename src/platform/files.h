@@ -8,12 +8,31 @@
 
 namespace dozorik {
 
+// What tells one state of a file from another: its size, the time of its
+// last write, and which file it is (a file deleted and made anew is another
+// file). The time is in the platform's own units; what the platform can't
+// tell stays 0.
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;
+  std::uint64_t volume = 0;
+  std::uint64_t file = 0;
+
+  bool operator==(const FileStamp& other) const {
+    return size == other.size && lastWrite == other.lastWrite && volume == other.volume &&
+           file == other.file;
+  }
+  bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
 // A file open for writing; closed when destroyed.
 class OutputFile {
  public:
   virtual ~OutputFile() = default;
   // Throws Error("Stream write error") when not every byte was written.
   virtual void write(const void* data, std::size_t size) = 0;
+  // The open file's stamp as it is now; nothing when the system can't tell.
+  virtual std::optional<FileStamp> stamp() = 0;
 };
 
 class FileSystem {
@@ -31,8 +50,8 @@ class FileSystem {
   // when it can't.
   virtual std::unique_ptr<OutputFile> append(const std::string& name) = 0;
 
-  // The size of a file in bytes; nothing when there is no such file.
-  virtual std::optional<std::uint64_t> size(const std::string& name) = 0;
+  // The stamp of a file; nothing when there is no such file.
+  virtual std::optional<FileStamp> stamp(const std::string& name) = 0;
 
   // Up to `maxBytes` from the start of a file; nothing when it can't be
   // opened or read.

@@ -16,10 +16,10 @@ namespace dozorik {
 // Rewriting the whole file at every record would cost more the longer the
 // run (18,000 lines after an hour, five times a second), and that disk and
 // processor load would disturb the very load being measured. So a new line
-// is appended while the file is still as this run last left it (checked by
-// its size), and the whole list is written only when it is not: the first
-// record of the run, after a failed write, or when something else changed
-// or removed the file.
+// is appended while the file is still as this run last left it: the same
+// file, of the same size, last written when this run wrote it. On any doubt
+// the whole list is written: the first record of the run, after a failed
+// write, or when something else changed, replaced or removed the file.
 class TextLogFile {
  public:
   TextLogFile(FileSystem& files, Locale& locale, std::string fileName)
@@ -30,14 +30,13 @@ class TextLogFile {
   void save(const std::vector<std::string>& lines);
 
  private:
-  std::string encode(const std::string& line);
-  void write(std::unique_ptr<OutputFile> file, const std::string& bytes, std::uint64_t sizeAfter,
-             std::size_t lineCount);
+  bool appendLine(const std::string& line, std::size_t lineCount);
+  void write(std::unique_ptr<OutputFile> file, const std::string& bytes, std::size_t lineCount);
 
   FileSystem& files_;
   Locale& locale_;
   std::string fileName_;
-  std::optional<std::uint64_t> sizeLeft_;  // nothing: not known to match
+  std::optional<FileStamp> left_;  // how this run left the file; nothing: not known
   std::size_t linesInFile_ = 0;
 };
 

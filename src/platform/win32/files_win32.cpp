@@ -13,6 +13,15 @@
 namespace dozorik::win32 {
 namespace {
 
+std::optional<FileStamp> stampOf(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(file, &info)) return std::nullopt;
+  auto join = [](DWORD high, DWORD low) { return std::uint64_t{high} << 32 | low; };
+  return FileStamp{join(info.nFileSizeHigh, info.nFileSizeLow),
+                   join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime),
+                   info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow)};
+}
+
 class Win32OutputFile : public OutputFile {
  public:
   explicit Win32OutputFile(UniqueFile file) : file_(std::move(file)) {}
@@ -31,6 +40,8 @@ class Win32OutputFile : public OutputFile {
       size -= chunk;
     }
   }
+
+  std::optional<FileStamp> stamp() override { return stampOf(file_.get()); }
 
  private:
   UniqueFile file_;
@@ -98,13 +109,14 @@ std::unique_ptr<OutputFile> Win32FileSystem::append(const std::string& name) {
   return openFile(name, FILE_APPEND_DATA, OPEN_EXISTING);
 }
 
-std::optional<std::uint64_t> Win32FileSystem::size(const std::string& name) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(widen(name).c_str(), GetFileExInfoStandard, &data) ||
-      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return std::nullopt;
-  }
-  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+std::optional<FileStamp> Win32FileSystem::stamp(const std::string& name) {
+  // Opened for its attributes only, past whoever else has it open; a folder
+  // does not open this way, and is no file.
+  UniqueFile file(CreateFileW(widen(name).c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  return stampOf(file.get());
 }
 
 std::optional<std::string> Win32FileSystem::read(const std::string& name, std::size_t maxBytes) {

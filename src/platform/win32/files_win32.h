@@ -17,7 +17,7 @@ class Win32FileSystem : public FileSystem {
   bool setCurrentDirectory(const std::string& directory) override;
   std::unique_ptr<OutputFile> create(const std::string& name) override;
   std::unique_ptr<OutputFile> append(const std::string& name) override;
-  std::optional<std::uint64_t> size(const std::string& name) override;
+  std::optional<FileStamp> stamp(const std::string& name) override;
   std::optional<std::string> read(const std::string& name, std::size_t maxBytes) override;
   bool remove(const std::string& name) override;
 };
