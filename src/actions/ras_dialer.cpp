@@ -66,15 +66,27 @@ void TRasDialer::Dial() {
     throw Error("Telefónne číslo je príliš dlhé: najviac " +
                 std::to_string(RemoteAccess::kMaxPhoneNumber) + " znakov.");
   }
-  RasCheck(ras_, strings_, ras_.dial(FPhoneNumber, FHandle, FConnection));
+  const std::uint32_t result = ras_.dial(FPhoneNumber, FHandle, FConnection);
+  if (result != 0 && FConnection != 0) {
+    // RAS frees the port only when every handle it gave out is hung up,
+    // that of a call it refused too. The refusal is what the user is told.
+    try {
+      HangUp();
+    } catch (const RasError&) {
+    }
+    FConnection = 0;
+  }
+  RasCheck(ras_, strings_, result);
 }
 
 void TRasDialer::HangUp() { HangUpConnection(ras_, strings_, FConnection, kHangUpSeconds); }
 
 bool TRasDialer::windowMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
   if (message != FNotifyMessage) return false;
+  // A call that ended early (a busy line, a refusal, a dropped line) keeps
+  // its handle: RAS frees the port only once the handle is hung up, which
+  // the end of the ring-out does before the end action.
   try {
-    if (wParam == RemoteAccess::kDisconnected) FConnection = 0;
     if (FOnDialEvent) FOnDialEvent(*this, wParam, lParam);
   } catch (const std::exception& e) {
     report_(e);

@@ -7,6 +7,13 @@ namespace dozorik {
 
 void TUsage::startRingOut() {
   application_.processMessages();
+  // The window closed meanwhile: a call dialled now would never be hung up.
+  // The end action comes at once, as a close during the ring brings it
+  // forward.
+  if (closing_) {
+    Koniec();
+    return;
+  }
   // The dialer of an earlier ring-out is released without hanging up.
   Dialer = std::make_unique<TRasDialer>(
       ports_.remoteAccess, ports_.strings,

@@ -147,13 +147,23 @@ void TUsage::SpeedButton1Click() {
 }
 
 void TUsage::SpeedButton2Click() {
+  // Unarmed first, so that a tick run by the hang-up's pending messages does
+  // not count for the watch being stopped.
   SpeedButton1.setTag(0);
-  // A ringing phone is hung up at once: the end action comes now.
-  if (Timer2.enabled()) Timer2Timer();
-  if (Timer1.enabled()) {
-    if (CheckBox5.checked() && RadioButton6.checked())
-      SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
-    Poupratuj();
+  try {
+    // A ringing phone is hung up at once: the end action comes now.
+    if (Timer2.enabled()) Timer2Timer();
+    if (Timer1.enabled()) {
+      if (CheckBox5.checked() && RadioButton6.checked())
+        SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
+      Poupratuj();
+    }
+  } catch (...) {
+    // A stop that failed half-way (the spreadsheet can't be written, the
+    // hang-up was refused) is no stop: a watch still armed goes on counting
+    // and can end by itself.
+    if (Timer1.enabled()) SpeedButton1.setTag(1);
+    throw;
   }
 }
 

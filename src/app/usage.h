@@ -197,6 +197,7 @@ class TUsage : public ui::Form {
   TextLogFile textLog_;
   std::string updateServer_;
   bool tickRunning_ = false;
+  bool closing_ = false;  // the close query has run: the window is going away
   int watchSerial_ = 0;
 };
 

@@ -16,8 +16,11 @@ struct ScreenPicture {
 class Screen {
  public:
   virtual ~Screen() = default;
-  // Copies the whole primary display. Throws Error when it can't.
-  virtual ScreenPicture capturePrimaryDisplay() = 0;
+  // Makes the picture as large as the primary display and copies into it
+  // what the system lets be copied. A locked workstation, a secure desktop
+  // or a secure screen saver refuses: the picture is then black where
+  // nothing was copied, and the answer is false.
+  virtual bool capturePrimaryDisplay(ScreenPicture& picture) = 0;
 };
 
 }  // namespace dozorik

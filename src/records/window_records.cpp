@@ -8,7 +8,11 @@
 namespace dozorik {
 
 void TUsage::Screenshot() {
-  const ScreenPicture picture = ports_.screen.capturePrimaryDisplay();
+  // Locked or behind a secure desktop, the screen can't be copied: the
+  // picture is black then, and the end of the watch goes on, which is the
+  // very case of an unattended machine.
+  ScreenPicture picture;
+  ports_.screen.capturePrimaryDisplay(picture);
   ports_.files.setCurrentDirectory(GetAppPath());
   // One reading of the clock: pieces read apart could straddle midnight.
   const std::string name = screenshotName(ports_.clock.now());

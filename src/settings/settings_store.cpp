@@ -99,6 +99,7 @@ bool TUsage::closeQuery() {
 }
 
 void TUsage::FormCloseQuery(bool& canClose) {
+  closing_ = true;
   SpeedButton2Click();
   if (RadioButton0.checked()) regeditwrite("Vyber", "1");
   if (RadioButton1.checked()) regeditwrite("Vyber", "2");

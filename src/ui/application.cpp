@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace dozorik::ui {
@@ -27,14 +28,28 @@ void Application::dispatch(const std::function<void()>& handler) noexcept {
 
 void Application::showError(const std::string& message) {
   // The box runs its own message loop, so timer ticks keep arriving while it
-  // is open; a fault that repeats each tick would otherwise pile up boxes.
-  if (showingError_) return;
-  showingError_ = true;
-  try {
-    messages_.show(errorText(message), title_, MessageIcon::Stop, MessageButtons::Ok);
-  } catch (...) {
+  // is open. A fault that repeats at each tick would pile up boxes, so a
+  // repeat of the error on screen is dropped; any other error waits its turn
+  // and is shown once the open box has closed.
+  const std::string text = errorText(message);
+  if (!shownError_) {
+    shownError_ = text;
+    while (true) {
+      try {
+        messages_.show(*shownError_, title_, MessageIcon::Stop, MessageButtons::Ok);
+      } catch (...) {
+      }
+      if (waitingErrors_.empty()) break;
+      shownError_ = waitingErrors_.front();
+      waitingErrors_.pop_front();
+    }
+    shownError_.reset();
+    return;
   }
-  showingError_ = false;
+  if (text != *shownError_ &&
+      std::find(waitingErrors_.begin(), waitingErrors_.end(), text) == waitingErrors_.end()) {
+    waitingErrors_.push_back(text);
+  }
 }
 
 }  // namespace dozorik::ui

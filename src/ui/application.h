@@ -1,6 +1,8 @@
 #pragma once
 
+#include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/message_box.h"
@@ -31,8 +33,9 @@ class Application {
   void processMessages() { pump_.processMessages(); }
 
   // Runs an event handler. An error it raises ends it and is shown in the
-  // error box. While that box is open, further errors (a tick that fails
-  // again and again) are not stacked on top of it.
+  // error box. One box is open at a time: while it is, a repeat of its error
+  // (a tick that fails again and again) is dropped, and other errors are
+  // shown in turn once it has closed.
   void dispatch(const std::function<void()>& handler) noexcept;
 
   // Shows an error in the error box, as an error a handler raised would be.
@@ -64,7 +67,8 @@ class Application {
   MessageBoxes& messages_;
   MessagePump& pump_;
   std::string title_;
-  bool showingError_ = false;
+  std::optional<std::string> shownError_;  // the text of the box on screen
+  std::deque<std::string> waitingErrors_;
   ApplicationView* view_ = nullptr;
   FormHost* forms_ = nullptr;
 };

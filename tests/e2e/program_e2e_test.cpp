@@ -366,6 +366,30 @@ TEST_F(ProgramEndToEnd, TheStopButtonSavesTheSpreadsheetOfTheWatchSoFar) {
   EXPECT_EQ(program.close(), 0u);
 }
 
+TEST_F(ProgramEndToEnd, AStopThatCannotSaveTheSpreadsheetLeavesTheWatchToEndByItself) {
+  CreateDirectoryW(at(L"Dozorik.xls").c_str(), nullptr);  // in the way of the spreadsheet
+  Dozorik program(folder);
+  program.slide(program.threshold(), 7);
+  program.click(program.logBox());
+  program.click(program.spreadsheetLog());
+  program.click(program.eye());
+  program.awaitTicks();
+  program.click(program.stop());
+  auto box = program.waitForBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text.rfind(L"Cannot create file \"" + at(L"Dozorik.xls") + L"\". ", 0), 0u);
+  program.press(*box, IDOK);
+  RemoveDirectoryW(at(L"Dozorik.xls").c_str());
+  EXPECT_EQ(program.caption(), kWatchingCaption) << "a stop that failed is no stop";
+  const int counted = program.barPosition(program.countdown());
+  EXPECT_TRUE(waitUntil([&] { return program.barPosition(program.countdown()) > counted; }, 30));
+  program.awaitEndOfWatch();
+  const std::string sheet = fileBytes(at(L"Dozorik.xls"));
+  ASSERT_GE(sheet.size(), 4u);
+  EXPECT_EQ(sheet.substr(0, 2), std::string("\x09\x08", 2));
+  EXPECT_EQ(program.close(), 0u);
+}
+
 TEST_F(ProgramEndToEnd, ClosingTheWindowDuringAWatchEndsTheRunCleanly) {
   {
     Dozorik program(folder);

@@ -16,6 +16,8 @@
 
 #include "platform/error.h"
 #include "platform/ports.h"
+#include "ui/form.h"
+#include "ui/form_host.h"
 
 namespace dozorik::fakes {
 
@@ -56,6 +58,12 @@ struct FakeLocale : Locale {
   std::string toAnsi(const std::string& utf8) override { return utf8; }
 };
 
+// A file's stamp: its size, and its content standing for the time of its
+// last write, so that any change made behind the program's back shows.
+inline FileStamp stampOf(const std::string& content) {
+  return {content.size(), std::hash<std::string>()(content)};
+}
+
 // Takes what the write limit lets through, then reports a short write.
 struct FakeOutputFile : OutputFile {
   FakeOutputFile(std::string& to, std::size_t limit) : content(to), room(limit) {}
@@ -65,6 +73,7 @@ struct FakeOutputFile : OutputFile {
     room -= take;
     if (take < size) throw Error("Stream write error");
   }
+  std::optional<FileStamp> stamp() override { return stampOf(content); }
   std::string& content;
   std::size_t room;
 };
@@ -86,8 +95,8 @@ struct FakeFileSystem : FileSystem {
   }
   std::unique_ptr<OutputFile> create(const std::string& name) override { return open(name, true); }
   std::unique_ptr<OutputFile> append(const std::string& name) override { return open(name, false); }
-  std::optional<std::uint64_t> size(const std::string& name) override {
-    if (auto content = read(name, std::string::npos)) return content->size();
+  std::optional<FileStamp> stamp(const std::string& name) override {
+    if (auto content = read(name, std::string::npos)) return stampOf(*content);
     return std::nullopt;
   }
   std::optional<std::string> read(const std::string& name, std::size_t maxBytes) override {
@@ -195,8 +204,16 @@ struct FakeTextMeasure : TextMeasure {
   }
 };
 
+// A display of 2 x 1 pixels, red and white, unless it refuses the copy as a
+// locked workstation does.
 struct FakeScreen : Screen {
-  ScreenPicture capturePrimaryDisplay() override { return {1, 1, {0, 0, 0xFF}}; }
+  bool refuses = false;
+  bool capturePrimaryDisplay(ScreenPicture& picture) override {
+    picture = {2, 1, std::vector<std::uint8_t>(6, 0)};
+    if (refuses) return false;
+    picture.pixels = {0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+    return true;
+  }
 };
 
 // A modem line: records the calls, answers what the test sets, and keeps the
@@ -204,6 +221,7 @@ struct FakeScreen : Screen {
 struct FakeRemoteAccess : RemoteAccess {
   std::vector<std::string> journal;  // "dial <number> to <window>", "hang up <connection>"
   std::uint32_t dialResult = 0, hangUpResult = 0;
+  bool refusalGivesHandle = false;  // a refused dial still hands out a connection
   int statusCallsUntilGone = 3;  // after a hang-up, the status call that answers 6 first
   int sleeps = 0;
   std::map<Window, MessageHandler> windows;  // the notify windows alive, by handle
@@ -216,7 +234,7 @@ struct FakeRemoteAccess : RemoteAccess {
   void destroyNotifyWindow(Window window) override { windows.erase(window); }
   std::uint32_t dial(const std::string& number, Window notifier, Connection& connection) override {
     journal.push_back("dial " + number + " to " + std::to_string(notifier));
-    if (dialResult == 0) connection = 0x5000 + notifier;
+    if (dialResult == 0 || refusalGivesHandle) connection = 0x5000 + notifier;
     return dialResult;
   }
   std::uint32_t hangUp(Connection connection) override {
@@ -253,6 +271,27 @@ struct FakeDownloader : Downloader {
     if (!published.count(url)) return false;
     files.files[files.fullPath(localFile)] = published[url];
     return true;
+  }
+};
+
+// The program's further windows: which are shown, and what a test does
+// while a modal one is open.
+struct FakeFormHost : ui::FormHost {
+  std::vector<ui::Form*> shown;
+  std::function<void(ui::Form&)> whileModal;
+  void show(ui::Form& form) override {
+    if (!isShown(form)) shown.push_back(&form);
+  }
+  void showModal(ui::Form& form) override {
+    show(form);
+    if (whileModal && isShown(form)) whileModal(form);
+    close(form);
+  }
+  void close(ui::Form& form) override {
+    shown.erase(std::remove(shown.begin(), shown.end(), &form), shown.end());
+  }
+  bool isShown(const ui::Form& form) const override {
+    return std::find(shown.begin(), shown.end(), &form) != shown.end();
   }
 };
 

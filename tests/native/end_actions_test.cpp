@@ -66,18 +66,24 @@ class RingOutTest : public UsageTest {
 };
 
 TEST_F(RingOutTest, RingsForTheChosenSecondsThenHangsUpAndActsOnce) {
-  usage.SpinEdit1.setValue(60);
+  usage.SpinEdit1.type("70");  // still being typed when the watch ends
   watchToItsEnd();
   EXPECT_FALSE(usage.Timer1.enabled());  // reset before the dial
   EXPECT_EQ(join(ras.journal), "dial 0905123456 to 100");
   EXPECT_TRUE(usage.Timer2.enabled() && fake.power.journal.empty());
   EXPECT_EQ(usage.Timer2.interval(), 60000);
+  // The line was busy: the call ended early, and its handle is hung up all the same.
+  EXPECT_TRUE(ras.windows.at(100)(0xC100, RemoteAccess::kDisconnected, 0));
+  EXPECT_FALSE(ras.windows.at(100)(0x0400, 0, 0));  // not ours: left to the default
   app.dispatch([&] { usage.Timer2.fire(); });
   app.dispatch([&] { usage.Timer2.fire(); });  // it disabled itself
   EXPECT_EQ(ras.journal.back(), "hang up " + std::to_string(0x5000 + 100));
   EXPECT_EQ(ras.sleeps, 3);  // until the status call answered 6
   EXPECT_EQ(join(fake.power.journal), kBeeps + ", " + kBeeps);
   EXPECT_TRUE(boxes().empty());
+  usage.SpinEdit1.type("");  // no number: the shortest ring
+  usage.closeQuery();
+  EXPECT_EQ(stored("Sekund"), "40");
 }
 
 TEST_F(RingOutTest, TheHangUpWaitsAtMostThreeSecondsAndErrorTextsComeFromRasInItsRange) {
@@ -94,24 +100,34 @@ TEST_F(RingOutTest, TheHangUpWaitsAtMostThreeSecondsAndErrorTextsComeFromRasInIt
 
 TEST_F(RingOutTest, ARefusedDialOrHangUpOrATooLongNumberShowsAnErrorAndRunsNoAction) {
   ras.dialResult = 633;
+  ras.refusalGivesHandle = true;  // refused, yet the handle must be hung up to free the port
   watchToItsEnd();
   EXPECT_FALSE(usage.Timer2.enabled());
   usage.Edit1.setText(std::string(129, '5'));
   watchToItsEnd();
-  EXPECT_EQ(join(ras.journal), "dial 0905123456 to 100");  // the long number is not dialled
+  // The long number is not dialled.
+  EXPECT_EQ(join(ras.journal), "dial 0905123456 to 100, hang up " + std::to_string(0x5000 + 100));
   usage.Edit1.setText("0905123456");
   ras.dialResult = 0;
   watchToItsEnd();
-  EXPECT_TRUE(ras.windows.at(102)(0xC100, RemoteAccess::kDisconnected, 0));
-  EXPECT_FALSE(ras.windows.at(102)(0x0400, 0, 0));  // not ours: left to the default
   ras.hangUpResult = 6;
   app.dispatch([&] { usage.Timer2.fire(); });
-  EXPECT_EQ(ras.journal.back(), "hang up 0");  // the disconnect cleared the handle
   EXPECT_EQ(boxes(), (Strings{"Dozorik: RAS Error code: 633.\n\"RAS text 633\"",
                               "Dozorik: Telefónne číslo je príliš dlhé: najviac 128 znakov.",
                               "Dozorik: RAS Error code: 6.\n\"System text 6\""}));
   EXPECT_FALSE(usage.Timer2.enabled() || usage.Timer1.enabled());
   EXPECT_TRUE(fake.power.journal.empty());
+}
+
+TEST_F(RingOutTest, AWindowClosedJustBeforeTheDialDialsNothingAndActsAtOnce) {
+  usage.SpeedButton1.click();
+  ticks(249, 0.01);
+  // Closed while the end lets messages run, right before the dial.
+  fake.pump.pending.push_back([&] { fake.pump.pending.push_back([&] { usage.closeQuery(); }); });
+  tick(0.01);
+  EXPECT_TRUE(ras.journal.empty());
+  EXPECT_FALSE(usage.Timer2.enabled());
+  EXPECT_EQ(join(fake.power.journal), kBeeps + ", " + kBeeps);
 }
 
 TEST_F(RingOutTest, ARingOutGoesOnBesideANewWatchAndStopOrCloseBringTheActionForward) {

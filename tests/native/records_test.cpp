@@ -23,9 +23,13 @@ TEST_F(RecordsTest, TheTextLogAppendsWhileTheFileIsAsLeftElseRewritesAnExactCopy
   for (const char* line : {"a", "b", "c"}) record(line);  // the first replaces the old file
   EXPECT_EQ(files.files[kLog], all);
   EXPECT_EQ(std::pair(files.creates, files.appends), std::pair(1, 2));
-  files.files[kLog] += "edited";  // changed behind our back: written whole again
+  // Changed behind our back, the same length kept or not: written whole again.
+  files.files[kLog][0] = 'x';
   record("d");
-  files.files.erase(kLog);  // removed: likewise
+  EXPECT_EQ(files.files[kLog], all);
+  files.files[kLog] += "edited";
+  record("d2");
+  files.files.erase(kLog);  // removed: likewise, and no error
   record("e");
   files.writeLimit = 1;  // the disk fills up
   EXPECT_THROW(record("f"), Error);
@@ -35,7 +39,7 @@ TEST_F(RecordsTest, TheTextLogAppendsWhileTheFileIsAsLeftElseRewritesAnExactCopy
   files.readOnly = false;
   record("h");  // the lines that failed are written with the next
   EXPECT_EQ(files.files[kLog], all);
-  EXPECT_EQ(std::pair(files.creates, files.appends), std::pair(4, 3));
+  EXPECT_EQ(files.creates, 5);
   lines.push_back("i");  // two new lines at once: both reach the file
   all += "i\r\n";
   record("j");
@@ -116,6 +120,13 @@ TEST_F(RecordsTest, TheEndCapturesThenExportsIntoTheProgramsDirectoryOrTriesAgai
   EXPECT_TRUE(fake.files.files.count("C:\\Dozorik\\2027_01_03__090507.bmp"));
   EXPECT_EQ(fake.files.files.at(kXls).size(), 16u + 2 * 252 * 12 + 251 * (8 + 1));
   EXPECT_EQ(fake.power.journal.size(), 6u);
+  // A locked workstation refuses the copy: the picture is black, the end goes on.
+  fake.screen.refuses = true;
+  fake.clock.time.second = 8;
+  watchToItsEnd();
+  EXPECT_EQ(fake.files.files.at("C:\\Dozorik\\2027_01_03__090508.bmp").substr(54),
+            std::string(8, '\0'));
+  EXPECT_EQ(fake.power.journal.size(), 12u);
 }
 
 TEST_F(RecordsTest, TheViewersOpenWhatTheUserPicks) {

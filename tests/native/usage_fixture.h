@@ -22,7 +22,10 @@ inline std::string join(const Strings& items) {
 // A main window over fake platform services and a scripted sampler.
 class UsageTest : public ::testing::Test {
  protected:
-  UsageTest() { app.setTitle("Dozorik"); }
+  UsageTest() {
+    app.setTitle("Dozorik");
+    app.setFormHost(&forms);
+  }
 
   // Ticks of the watch timer at one load, delivered as the timer would.
   void ticks(int count, double fraction) {
@@ -51,6 +54,7 @@ class UsageTest : public ::testing::Test {
   }
 
   fakes::FakePorts fake;
+  fakes::FakeFormHost forms;
   fakes::ScriptedSampler sampler;
   ui::Application app{fake.messages, fake.pump};
   TUsage usage{fake.ports, app, sampler};

@@ -87,14 +87,40 @@ TEST_F(WatchTest, TheLoadShowsAsAWholePercentAndIsQuietOnlyBelowTheThresholdOfTh
   EXPECT_TRUE(usage.Timer1.enabled());
 }
 
-TEST_F(WatchTest, ARepeatedErrorIsShownInOneBoxAtATime) {
+TEST_F(WatchTest, WhileAnErrorBoxIsOpenItsRepeatsAreDroppedAndOtherErrorsWaitTheirTurn) {
   usage.SpeedButton1.click();
   sampler.failWith = "Unable to read performance data";
-  fake.messages.whileOpen = [&] { ticks(3, 0.5); };  // the box's modal loop runs more ticks
+  const std::string refused = "RAS Error code: 6.\n\"Busy\"";
+  fake.messages.whileOpen = [&] {  // the box's modal loop runs more events
+    ticks(3, 0.5);
+    app.reportError(refused);
+    ticks(1, 0.5);
+    app.reportError(refused);
+  };
   tick(0.5);
-  EXPECT_EQ(boxes(), Strings{"Dozorik: Unable to read performance data."});
+  EXPECT_EQ(boxes(), (Strings{"Dozorik: Unable to read performance data.", "Dozorik: " + refused}));
   tick(0.5);
-  EXPECT_EQ(boxes().size(), 2u);
+  EXPECT_EQ(boxes().size(), 3u);
+}
+
+TEST_F(WatchTest, AStopThatFailsLeavesTheWatchCountingToItsOwnEnd) {
+  usage.CheckBox5.setChecked(true);
+  usage.RadioButton6.click();
+  usage.SpeedButton1.click();
+  ticks(10, 0.01);
+  fake.files.readOnly = true;  // the spreadsheet can't be written
+  // Pressed while the tick lets messages run.
+  fake.pump.pending.push_back([&] { app.dispatch([&] { usage.SpeedButton2.click(); }); });
+  tick(0.01);
+  EXPECT_EQ(boxes(), Strings{"CPU % 1: Cannot create file \"C:\\Dozorik\\Dozorik.xls\". "
+                             "Access is denied."});
+  EXPECT_EQ(shows(),
+            "Dozorik   =Bystro=   Pracujem | CPU % 1 | 09:05 ==> ??? | 11 | CPU % 1 | on");
+  fake.files.readOnly = false;
+  ticks(239, 0.01);
+  EXPECT_EQ(shows(), "Dozorik   =Bystro= | Dozorik | 09:05 ==> 09:05 | 0 |  | off");
+  EXPECT_TRUE(fake.files.files.count("C:\\Dozorik\\Dozorik.xls"));
+  EXPECT_EQ(fake.power.journal.size(), 6u);  // the watch's own end: the beeps
 }
 
 TEST_F(WatchTest, TheTextLogHoldsEveryLineOfTheRunAndOneNotWrittenStopsTheCount) {

@@ -9,6 +9,7 @@
 
 #include "cpuload/cpu_sampler.h"
 #include "fakes/fake_performance_data.h"
+#include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/performance_data_win32.h"
 #include "platform/win32/power_win32.h"
@@ -59,16 +60,24 @@ TEST(Files, WriteAppendReadAndRemoveOnARealDisk) {
   files.append(dir.at("a.log"))->write("78", 2);
   files.append("a.log")->write("9", 1);  // a second opening starts at the end too
   EXPECT_EQ(contents(dir.at("a.log")), std::string("ab\0c\r\n789", 9));
-  EXPECT_EQ(files.size("a.log"), 9u);
   EXPECT_EQ(files.read(dir.at("a.log"), 100), std::string("ab\0c\r\n789", 9));
   EXPECT_EQ(files.read("a.log", 2), "ab");
+  // The stamp the name gives is the open file's; another write of the same
+  // length changes it.
+  const auto left = files.stamp("a.log");
+  ASSERT_TRUE(left);
+  EXPECT_EQ(left->size, 9u);
+  EXPECT_EQ(files.append("a.log")->stamp(), left);
+  Sleep(50);
+  std::ofstream(dir.at("a.log"), std::ios::binary).write("ab\0d\r\n789", 9);
+  EXPECT_NE(files.stamp("a.log"), left);
   files.create(dir.at("a.log"));
-  EXPECT_EQ(files.size("a.log"), 0u);
+  EXPECT_EQ(files.stamp("a.log")->size, 0u);
   EXPECT_TRUE(files.remove("a.log"));
   EXPECT_FALSE(files.remove("a.log"));
-  EXPECT_EQ(files.size("a.log"), std::nullopt);
+  EXPECT_EQ(files.stamp("a.log"), std::nullopt);
   EXPECT_EQ(files.read("a.log", 10), std::nullopt);
-  EXPECT_EQ(files.size(dir.path), std::nullopt);  // a folder is no file
+  EXPECT_EQ(files.stamp(dir.path), std::nullopt);  // a folder is no file
 
   for (auto [name, append] : {std::pair{"missing\\dozorik.log", false}, {"none.log", true}}) {
     std::string error = "no error";
@@ -79,7 +88,42 @@ TEST(Files, WriteAppendReadAndRemoveOnARealDisk) {
     }
     EXPECT_EQ(error.rfind("Cannot create file \"" + dir.at(name) + "\". ", 0), 0u) << error;
   }
-  EXPECT_EQ(files.size("none.log"), std::nullopt);
+  EXPECT_EQ(files.stamp("none.log"), std::nullopt);
+}
+
+BOOL CALLBACK collectDialog(HWND hwnd, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(hwnd, name, 16);
+  if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd)) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+  }
+  return TRUE;
+}
+
+// Types a name into the open-file dialog once it shows, and presses Open.
+// A second box (the dialog's "file not found") means it was refused: both
+// are closed, so the test fails rather than waits.
+void CALLBACK answerWithNewFile(HWND, UINT, UINT_PTR, DWORD) {
+  static const std::wstring name = L"C:\\not there yet.log";
+  std::vector<HWND> dialogs;
+  EnumThreadWindows(GetCurrentThreadId(), &collectDialog, reinterpret_cast<LPARAM>(&dialogs));
+  if (dialogs.size() > 1) {
+    for (HWND dialog : dialogs) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return;
+  }
+  if (dialogs.empty()) return;
+  HWND box = GetDlgItem(dialogs[0], 0x47C);  // the file name combo box, or else the edit
+  if (!box) box = GetDlgItem(dialogs[0], 0x480);
+  if (!box || GetWindowTextLengthW(box) > 0) return;
+  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  PostMessageW(dialogs[0], WM_COMMAND, IDOK, 0);
+}
+
+TEST(FileDialogs, AcceptAFileThatDoesNotExistYet) {
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, &answerWithNewFile);
+  auto chosen = Win32FileDialogs().openFile({"Vyber subor", "Všetky súbory|*.*", "", "", false});
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(chosen, std::string("C:\\not there yet.log"));
 }
 
 TEST(SystemAdapters, LocaleClockAndProcessAnswerSensibly) {
@@ -151,7 +195,8 @@ TEST(Screen, CaptureHasTheDisplaysSizeAndSeesARedSquare) {
   if (WindowDc desktop = WindowDc::whole(GetDesktopWindow())) {
     FillRect(desktop.get(), &square, red.get());
   }
-  const ScreenPicture picture = Win32Screen().capturePrimaryDisplay();
+  ScreenPicture picture;
+  ASSERT_TRUE(Win32Screen().capturePrimaryDisplay(picture));
   InvalidateRect(nullptr, nullptr, TRUE);
   ASSERT_EQ(picture.width, GetSystemMetrics(SM_CXSCREEN));
   ASSERT_EQ(picture.height, GetSystemMetrics(SM_CYSCREEN));
@@ -162,6 +207,15 @@ TEST(Screen, CaptureHasTheDisplaysSizeAndSeesARedSquare) {
   };
   EXPECT_EQ(pixel(kX, kY), std::string("\x00\x00\xff", 3)) << "blue, green, red expected";
   EXPECT_NE(pixel(0, 0), pixel(kX, kY));  // no fill: the desktop's corner is not red
+
+  // A context the system refuses, as on a locked workstation: a black picture.
+  HWND gone = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                              nullptr, nullptr);
+  DestroyWindow(gone);
+  ScreenPicture refused;
+  EXPECT_FALSE(Win32Screen(gone).capturePrimaryDisplay(refused));
+  EXPECT_EQ(refused.pixels, std::vector<std::uint8_t>(picture.pixels.size(), 0));
+  EXPECT_EQ(refused.width * refused.height, picture.width * picture.height);
 }
 
 // The logic tests' performance data must have the layout this system hands out.

@@ -165,6 +165,25 @@ TEST_F(ProgramTest, RecordsLandInTheProgramsFolder) {
   EXPECT_EQ(field16(bmp, 22), GetSystemMetrics(SM_CYSCREEN));
 }
 
+TEST_F(ProgramTest, AScreenThatRefusesTheCopyStillLeavesABlackPicture) {
+  HWND gone = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                              nullptr, nullptr);
+  DestroyWindow(gone);  // its context is refused, as a locked workstation's is
+  win32::Win32Screen locked(gone);
+  Ports lockedPorts{registry, clock, locale, files,       shell,  messages,     pump,    process,
+                    dialogs,  power, token,  textMeasure, locked, remoteAccess, strings, downloader};
+  TUsage usage(lockedPorts, app, sampler);
+  usage.Screenshot();
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(win32::widen(dir.at("20??_??_??__??????.bmp")).c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  FindClose(search);
+  const std::string bmp = contents(dir.at(win32::narrow(found.cFileName)));
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(bmp.size(), 54u + ((width * 3 + 3) & ~3) * height);
+  EXPECT_EQ(bmp.find_first_not_of('\0', 54), std::string::npos) << "black throughout";
+}
+
 TEST_F(ProgramTest, ARefusedDialEndsTheWatchWithTheRasErrorAndNoEndAction) {
   TUsage usage(ports, app, sampler);
   usage.CheckBox2.setChecked(true);
