@@ -25,18 +25,30 @@ void TUsage::Koniec() {
     // launch with a parameter would name a file that does not exist.
     ports_.shell.open(OpenDialog1.fileName(), Edit2.text());
   }
-  if (RadioButton1.checked()) {
-    // NT refuses to suspend, silently, without the shut-down privilege.
-    SetPrivilege(kShutdownPrivilege, true);
-    ports_.power.suspend(true);
-    SetPrivilege(kShutdownPrivilege, false);
-  }
-  if (RadioButton2.checked()) ShutDownComputer(false, false);
-  if (RadioButton3.checked()) ShutDownComputer(true, false);
+  if (RadioButton1.checked()) powerAction(PowerAction::Sleep);
+  if (RadioButton2.checked()) powerAction(PowerAction::ShutDown);
+  if (RadioButton3.checked()) powerAction(PowerAction::Restart);
   if (RadioButton4.checked()) {
     for (int round = 0; round < 2; ++round) {
       for (const Tone& tone : kBeepPattern) ports_.power.beep(tone.frequency, tone.milliseconds);
     }
+  }
+}
+
+void TUsage::runPowerAction(PowerAction action) {
+  switch (action) {
+    case PowerAction::Sleep:
+      // NT refuses to suspend, silently, without the shut-down privilege.
+      SetPrivilege(kShutdownPrivilege, true);
+      ports_.power.suspend(true);
+      SetPrivilege(kShutdownPrivilege, false);
+      break;
+    case PowerAction::ShutDown:
+      ShutDownComputer(false, false);
+      break;
+    case PowerAction::Restart:
+      ShutDownComputer(true, false);
+      break;
   }
 }
 

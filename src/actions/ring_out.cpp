@@ -22,10 +22,12 @@ void TUsage::startRingOut() {
   Dialer->Dial();
   Timer2.setInterval(SpinEdit1.value() * 1000);
   Timer2.setEnabled(true);
+  keepAwakeWhileWatching();
 }
 
 void TUsage::Timer2Timer() {
   Timer2.setEnabled(false);
+  keepAwakeWhileWatching();
   if (Dialer) Dialer->HangUp();
   application_.processMessages();
   Koniec();

@@ -59,6 +59,7 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
       updateServer_(kUpdateServer) {
   addTimer(Timer1);
   addTimer(Timer2);
+  addSystemMenuItem("Ďalšie nastavenia...", [this] { showOptions(); });
   design();
   connectEvents();
 }
@@ -122,6 +123,13 @@ void TUsage::connectEvents() {
   Label14.onClick = toggles(CheckBox1);
   Label15.onClick = toggles(CheckBox3);
   Label16.onClick = toggles(CheckBox5);
+
+  Options.Ok.onClick = [this] { OptionsOkClick(); };
+  Options.Cancel.onClick = [this] { application_.closeForm(Options); };
+  Countdown.Tick.onTimer = [this] { CountdownTick(); };
+  Countdown.Now.onClick = [this] { endCountdown(true); };
+  Countdown.Cancel.onClick = [this] { endCountdown(false); };
+  Countdown.onClose = [this] { endCountdown(false); };
 }
 
 std::string TUsage::GetAppPath() {
@@ -136,14 +144,15 @@ void TUsage::SpeedButton1Click() {
   Timer1.setEnabled(true);
   ++watchSerial_;
   setText(kCaptionWatching);
-  watch_.QuietTicks = 0;
-  watch_.LogRow = 0;
+  watch_.arm(options_);  // QuietTicks and LogRow back to 0
   // A new watch's export must not carry rows of an earlier, longer one.
   StringGrid1.clear(kGridDesignRows);
   regeditwrite("Start", shortTimeOfDay(ports_.clock.now(), ports_.locale.timeFormat()));
   StatusBar1.setPanelText(2, regeditread("Start") + " ==> ???");
   SpeedButton6.setVisible(false);
   GroupBox2.setEnabled(false);
+  if (!watch_.Counting) TrackBar1Change();
+  keepAwakeWhileWatching();
 }
 
 void TUsage::SpeedButton2Click() {
@@ -170,6 +179,7 @@ void TUsage::SpeedButton2Click() {
 void TUsage::Poupratuj() {
   SpeedButton1.setTag(0);
   Timer1.setEnabled(false);
+  keepAwakeWhileWatching();
   setText(kCaption);
   application_.setTitle(kTitle);
   regeditwrite("End", shortTimeOfDay(ports_.clock.now(), ports_.locale.timeFormat()));
@@ -180,11 +190,14 @@ void TUsage::Poupratuj() {
   Label5.setText("");
   SpeedButton6.setVisible(true);
   GroupBox2.setEnabled(true);
+  if (!watch_.Counting) TrackBar1Change();  // no longer waiting for the load to rise
 }
 
 void TUsage::TrackBar1Change() {
-  StatusBar1.setPanelText(
-      1, "Cakaj na vytazenost CPU pod: " + std::to_string(TrackBar1.position() * 10) + " %");
+  const std::string threshold = std::to_string(TrackBar1.position() * 10) + " %";
+  StatusBar1.setPanelText(1, Timer1.enabled() && !watch_.Counting
+                                 ? "Najprv čakám na záťaž CPU od: " + threshold
+                                 : "Cakaj na vytazenost CPU pod: " + threshold);
 }
 
 void TUsage::SpeedButton3Click() { ports_.shell.open(kHelpPage, ""); }
@@ -205,8 +218,7 @@ void TUsage::Timer1Timer() {
   } done{tickRunning_};
   const int serial = watchSerial_;
 
-  sampler_.TakeCpuSample();
-  watch_.LoadValue = sampler_.CpuLoadFraction(sampler_.CpuInstanceCount() - 1) * 100;
+  watch_.LoadValue = sampledFraction() * 100;
   if (!(watch_.LoadValue >= 0)) watch_.LoadValue = 0;
   watch_.LoadPercent = wholePercent(watch_.LoadValue);
   if (watch_.LoadPercent > 100 || watch_.LoadPercent < 0) watch_.LoadPercent = 0;
@@ -222,13 +234,11 @@ void TUsage::Timer1Timer() {
   // not go on to count, let alone reach its end action.
   if (!pumpAndCheckWatch(serial)) return;
 
-  if (TrackBar1.position() * 10 > watch_.LoadPercent) {
-    ++watch_.QuietTicks;
-  } else {
-    watch_.QuietTicks = 0;
-  }
+  const bool waited = !watch_.Counting;
+  watch_.countTick(TrackBar1.position() * 10 > watch_.LoadPercent, options_);
+  if (waited && watch_.Counting) TrackBar1Change();
   Gauge1.setProgress(watch_.QuietTicks);
-  if (watch_.QuietTicks < WatchState::kQuietLimit) return;
+  if (watch_.QuietTicks < options_.quietTicks) return;
 
   // The end of the watch. The picture shows the window still watching.
   if (CheckBox4.checked()) {
@@ -244,6 +254,24 @@ void TUsage::Timer1Timer() {
   } else {
     Koniec();
   }
+}
+
+double TUsage::sampledFraction() {
+  sampler_.TakeCpuSample();
+  const int count = sampler_.CpuInstanceCount();
+  double fraction = sampler_.CpuLoadFraction(count - 1);
+  if (!options_.busiestProcessor) return fraction;
+  // One busy processor of many is a low total: the job may still run. The
+  // total, where the data lists one, is their average and never the most.
+  for (int i = 0; i + 1 < count; ++i) fraction = std::fmax(fraction, sampler_.CpuLoadFraction(i));
+  return fraction;
+}
+
+void TUsage::keepAwakeWhileWatching() {
+  const bool wanted = options_.keepAwake && !closing_ && (Timer1.enabled() || Timer2.enabled());
+  if (wanted == keptAwake_) return;
+  keptAwake_ = wanted;
+  ports_.power.keepSystemAwake(wanted);
 }
 
 void TUsage::recordLoad() {

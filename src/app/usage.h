@@ -4,7 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "actions/countdown_window.h"
 #include "actions/ras_dialer.h"
+#include "app/options_window.h"
+#include "app/watch_options.h"
 #include "app/watch_state.h"
 #include "cpuload/load_sampler.h"
 #include "platform/ports.h"
@@ -52,6 +55,7 @@ class TUsage : public ui::Form {
   void TrackBar1Change();
 
   // The end action and the choice of the file it launches.
+  enum class PowerAction { Sleep, ShutDown, Restart };
   void Koniec();
   void Button1Click();
   void RadioButton0Click();
@@ -88,6 +92,7 @@ class TUsage : public ui::Form {
   void regeditwrite(const std::string& name, const std::string& value);
 
   const WatchState& watch() const { return watch_; }
+  const WatchOptions& options() const { return options_; }
 
   // Area A: the start panel.
   ui::Panel Panel1{this, "Panel1", {8, 8, 201, 57}};
@@ -176,6 +181,11 @@ class TUsage : public ui::Form {
   // The dialer of the latest ring-out; none before the first.
   std::unique_ptr<TRasDialer> Dialer;
 
+  // Further windows: the watch's further options, from the system menu,
+  // and the countdown before a sleep, shut-down or restart.
+  OptionsWindow Options;
+  CountdownWindow Countdown;
+
  private:
   void design();
   void connectEvents();
@@ -190,6 +200,21 @@ class TUsage : public ui::Form {
   void saveLaunchAfterStart();
   void showPlainMessage(const std::string& text);
 
+  // The further options.
+  void useOptions(const WatchOptions& options);
+  void showOptions();
+  void OptionsOkClick();
+  // The load the tick looks at: the last instance (the total), or the
+  // busiest processor.
+  double sampledFraction();
+  void keepAwakeWhileWatching();
+
+  // The power actions, and the countdown before them.
+  void powerAction(PowerAction action);
+  void runPowerAction(PowerAction action);
+  void CountdownTick();
+  void endCountdown(bool act);
+
   Ports& ports_;
   ui::Application& application_;
   LoadSampler& sampler_;
@@ -198,6 +223,10 @@ class TUsage : public ui::Form {
   std::string updateServer_;
   bool tickRunning_ = false;
   bool closing_ = false;  // the close query has run: the window is going away
+  WatchOptions options_;
+  bool keptAwake_ = false;  // the system is asked to stay awake
+  PowerAction countdownAction_ = PowerAction::Sleep;
+  int secondsLeft_ = 0;
   int watchSerial_ = 0;
 };
 

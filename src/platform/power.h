@@ -20,6 +20,9 @@ class Power {
   virtual bool exitWindows(std::uint32_t flags) = 0;
   // Plays one tone and returns when it has ended.
   virtual void beep(int frequency, int milliseconds) = 0;
+  // Asks the system not to sleep by itself, or lets it again: a busy
+  // processor is no activity in its eyes. Nothing where it can't be asked.
+  virtual void keepSystemAwake(bool awake) = 0;
 };
 
 }  // namespace dozorik

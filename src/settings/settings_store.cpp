@@ -38,6 +38,7 @@ void TUsage::showPlainMessage(const std::string& text) {
 }
 
 void TUsage::FormCreate() {
+  useOptions(readWatchOptions([this](const std::string& name) { return regeditread(name); }));
   // A damaged number is reported and skipped; the rest of the restore, with
   // the marker and the start-up entries, still runs.
   application_.dispatch([this] {
@@ -99,8 +100,9 @@ bool TUsage::closeQuery() {
 }
 
 void TUsage::FormCloseQuery(bool& canClose) {
-  closing_ = true;
+  if (application_.formShown(Countdown)) endCountdown(false);
   SpeedButton2Click();
+  closing_ = true;
   if (RadioButton0.checked()) regeditwrite("Vyber", "1");
   if (RadioButton1.checked()) regeditwrite("Vyber", "2");
   if (RadioButton2.checked()) regeditwrite("Vyber", "3");
@@ -120,6 +122,7 @@ void TUsage::FormCloseQuery(bool& canClose) {
   regeditwrite("Launchafter", OpenDialog1.fileName());
   regeditwrite("App", OpenDialog2.fileName());
   saveLaunchAfterStart();
+  keepAwakeWhileWatching();
   canClose = true;
 }
 

@@ -175,6 +175,11 @@ struct FakeFileDialogs : FileDialogs {
 struct FakePowerAndToken : Power, ProcessToken {
   std::vector<std::string> journal;
   bool exitAccepted = true, tokenOpens = true, privilegeKnown = true;
+  // Kept apart from the journal: whether the system is asked to stay awake,
+  // and every change of that.
+  bool awake = false;
+  std::vector<bool> awakeChanges;
+  void keepSystemAwake(bool on) override { awakeChanges.push_back(awake = on); }
 
   bool suspend(bool force) override { return log(force ? "suspend forced" : "suspend"); }
   bool exitWindows(std::uint32_t flags) override { return log("exit ", flags) && exitAccepted; }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/push_button.h"
+#include "ui/timer.h"
+
+namespace dozorik {
+
+// The small window that counts down before the computer sleeps, shuts down
+// or restarts, so that whoever sits at it can still say no. Its handlers
+// are the main window's.
+class CountdownWindow : public ui::Form {
+ public:
+  CountdownWindow() : ui::Form("Countdown", 260, 104) {
+    setText("Dozorik");
+    ui::Font bold;
+    bold.height = -16;
+    bold.bold = true;
+    SecondsLeft.setFont(bold);
+    setDefaultButton(Cancel);
+    addTimer(Tick);
+  }
+
+  // Closing the window is cancelling.
+  bool closeQuery() override {
+    if (onClose) onClose();
+    return true;
+  }
+  std::function<void()> onClose;
+
+  ui::Label Action{this, "Action", {16, 14, 228, 13}, "", ui::Alignment::Centre};
+  ui::Label SecondsLeft{this, "SecondsLeft", {16, 32, 228, 20}, "", ui::Alignment::Centre};
+  ui::PushButton Cancel{this, "Cancel", {44, 66, 80, 25}, "Zrušiť"};
+  ui::PushButton Now{this, "Now", {136, 66, 80, 25}, "Teraz"};
+  ui::Timer Tick{"Tick", 1000};
+};
+
+}  // namespace dozorik

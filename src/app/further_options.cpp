@@ -1,0 +1,28 @@
+// The watch's further options: read at start, changed and stored only
+// through their window, which the system menu opens.
+
+#include "app/usage.h"
+
+namespace dozorik {
+
+void TUsage::useOptions(const WatchOptions& options) {
+  options_ = options;
+  Gauge1.setRange(0, options_.quietTicks);
+  keepAwakeWhileWatching();
+}
+
+void TUsage::showOptions() {
+  Options.show(options_);
+  application_.showModal(Options);
+}
+
+void TUsage::OptionsOkClick() {
+  const WatchOptions chosen = Options.chosen();
+  writeWatchOptions(chosen, [this](const std::string& name, const std::string& value) {
+    regeditwrite(name, value);
+  });
+  useOptions(chosen);
+  application_.closeForm(Options);
+}
+
+}  // namespace dozorik
