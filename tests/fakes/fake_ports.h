@@ -248,7 +248,7 @@ struct FakeRemoteAccess : RemoteAccess {
     return hangUpResult;
   }
   std::uint32_t connectStatus(Connection) override {
-    return --statusCallsLeft <= 0 ? kInvalidHandle : 0;
+    return --statusCallsLeft <= 0 ? 6 : 0;  // ERROR_INVALID_HANDLE, as the system answers
   }
   std::optional<std::string> errorString(std::uint32_t code) override {
     return code == 798 ? std::nullopt : std::optional("RAS text " + std::to_string(code));

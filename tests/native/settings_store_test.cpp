@@ -45,7 +45,7 @@ TEST_F(SettingsStoreTest, StoredValuesComeBackClampedAndCompareExactly) {
   const std::tuple<const char*, const char*, const char*> rows[] = {
       {"Vytazenost", "12", "8"}, {"Vytazenost", "3", "3"}, {"Sekund", "90", "60"},
       {"Sekund", "5", "40"}, {"Sekund", "45", "45"}, {"Vyber", "2", "2"}, {"Vyber", "3", "3"},
-      {"Vyber", "5", "5"}, {"Vyber", "6", "4"}, {"Vyber", "", "4"}, {"screenshot", "True", "false"},
+      {"Vyber", "5", "5"}, {"Vyber", "4", "4"}, {"Vyber", "6", "4"}, {"Vyber", "", "4"}, {"screenshot", "True", "false"},
       {"screenshot", "true", "true"}, {"Logfile", "true", "true"}, {"LogType", "TXT", "xls"},
       {"LogType", "", "xls"}, {"LogType", "txt", "txt"}, {"Prezvonit", "true", "true"},
       {"Telefon", "0905", "0905"}, {"Parameter1", "/q", "/q"}, {"Parameter2", "/r", "/r"},
@@ -127,6 +127,9 @@ TEST_F(AutostartTest, TheProgramEntryIsWrittenAtCloseAndRestoredNextTime) {
   third.FormCreate();
   EXPECT_TRUE(third.CheckBox3.checked());
   EXPECT_EQ(fake.dialogs.requests.size(), 3u);
+  third.CheckBox3.click();  // unchecked: the entry is emptied at close
+  third.closeQuery();
+  EXPECT_EQ(runOnce("AppDozorik"), "");
 }
 
 TEST_F(AutostartTest, TheCommandIsShortenedToItsLabelDirectoriesFirstThenTheDrive) {

@@ -34,9 +34,12 @@ TEST_F(WindowModelTest, HandlersRunOnRealChangesOnlyAndOnlyUsableControlsTakeInp
 
   usage.GroupBox2.setEnabled(false);
   usage.CheckBox5.setVisible(false);
+  usage.GroupBox1.setEnabled(false);
   usage.RadioButton5.click();
   usage.CheckBox5.click();
+  usage.Edit1.type("typed");
   EXPECT_FALSE(usage.RadioButton5.checked() || usage.CheckBox5.checked());
+  EXPECT_EQ(usage.Edit1.text(), "abc");
   usage.RadioButton5.setChecked(true);  // code still may
   EXPECT_TRUE(usage.RadioButton5.checked());
 }
@@ -51,6 +54,21 @@ TEST_F(ApplicationTest, AHandlersErrorShowsInAStopBoxEndingInAFullStop) {
   EXPECT_EQ(join(boxes()), "Dozorik: Unable to locate., Dozorik: Chyba!!!, Dozorik: ");
   EXPECT_EQ(fake.messages.shown[0].icon, MessageIcon::Stop);
   EXPECT_EQ(fake.messages.shown[0].buttons, MessageButtons::Ok);
+}
+
+// Its realisation restarts a running timer's count at each change it hears of.
+TEST(Timer, TellsItsRealisationOfRealChangesOnly) {
+  struct : TimerView {
+    int changes = 0;
+    void timerChanged(Timer&) override { ++changes; }
+  } view;
+  Timer timer("Timer2", 15000);
+  timer.setView(&view);
+  timer.setEnabled(true);
+  timer.setEnabled(true);
+  timer.setInterval(40000);
+  timer.setInterval(40000);
+  EXPECT_EQ(view.changes, 2);
 }
 
 TEST(TimeOfDay, FollowsTheLocalesClockSeparatorAndMarker) {
