@@ -63,7 +63,6 @@ int main() {
   win32::NativeWindow window(usage, application);
   messages.setOwner(window.handle());
   dialogs.setOwner(window.handle());
-  pump.setDialog(window.handle());
 
   // The settings come back before the window is first shown; any box they
   // raise appears on its own.

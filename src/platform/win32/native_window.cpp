@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/win32/dialog_keys_win32.h"
 #include "platform/win32/native_window_impl.h"
 #include "platform/win32/wide.h"
 #include "ui/push_button.h"
@@ -363,7 +364,7 @@ int NativeWindow::runMessageLoop() {
   BOOL got;
   while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
     if (got == -1) return -1;
-    if (impl_->alive() && IsDialogMessageW(impl_->window.get(), &msg)) continue;
+    if (handleDialogKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
