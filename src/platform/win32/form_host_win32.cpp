@@ -23,7 +23,9 @@ void Win32FormHost::show(ui::Form& form) {
   if (NativeWindow* shown = window(form)) {
     shown->activate();
   } else if (main_.isOpen()) {
-    open(form)->show();
+    std::shared_ptr<NativeWindow> window = open(form);
+    app_.dispatch([&] { form.created(); });
+    window->show();
   }
 }
 
@@ -45,6 +47,7 @@ void Win32FormHost::showModal(ui::Form& form) {
   }
   block(others, true);
   modal->onDestroying = [this, others] { block(others, false); };
+  app_.dispatch([&] { form.created(); });
   modal->show();
 
   MSG msg;
@@ -71,12 +74,12 @@ void Win32FormHost::close(ui::Form& form) {
   if (NativeWindow* shown = window(form)) shown->destroy();
 }
 
-// A new window for the form, not yet shown. A window that cannot be made
-// throws, and the error reaches the user as a handler's error would.
+// A new window for the form, not yet shown; the caller runs the form's
+// created(). A window that cannot be made throws, and the error reaches the
+// user as a handler's error would.
 std::shared_ptr<NativeWindow> Win32FormHost::open(ui::Form& form) {
   auto window = std::make_shared<NativeWindow>(form, app_, main_);
   windows_.push_back(window);
-  app_.dispatch([&] { form.created(); });
   return window;
 }
 
