@@ -8,6 +8,7 @@
 #include "platform/win32/downloader_win32.h"
 #include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/files_win32.h"
+#include "platform/win32/form_host_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/message_boxes_win32.h"
 #include "platform/win32/message_pump_win32.h"
@@ -61,15 +62,19 @@ int main() {
 
   TUsage usage(ports, application, sampler);
   win32::NativeWindow window(usage, application);
+  win32::Win32FormHost forms(window, application);
+  application.setFormHost(&forms);
   messages.setOwner(window.handle());
   dialogs.setOwner(window.handle());
-  pump.setDialog(window.handle());
 
   // The settings come back before the window is first shown; any box they
   // raise appears on its own.
   application.dispatch([&] { usage.created(); });
   window.show();
   const int exitCode = window.runMessageLoop();
+  // The host goes before the forms and the application; nothing may reach it
+  // from then on.
+  application.setFormHost(nullptr);
   sampler.StopCpuSampling();
   return exitCode;
 }

@@ -2,9 +2,11 @@
 // controls, the user's input reaches the model, nothing echoes between them.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <memory>
 
+#include "platform/win32/form_host_win32.h"
 #include "platform/win32/message_boxes_win32.h"
 #include "platform/win32/native_window.h"
 #include "ui/check_box.h"
@@ -15,6 +17,7 @@
 #include "ui/panel.h"
 #include "ui/picture_button.h"
 #include "ui/progress_bar.h"
+#include "ui/push_button.h"
 #include "ui/radio_button.h"
 #include "ui/spin_edit.h"
 #include "ui/status_bar.h"
@@ -28,11 +31,15 @@ namespace {
 // One control of each kind, laid out as the program's window has them.
 class TestForm : public ui::Form {
  public:
-  TestForm() : Form("TestForm", 427, 413) { addTimer(timer); }
+  TestForm() : Form("TestForm", 427, 413) {
+    addTimer(timer);
+    addSystemMenuItem("O programe", [this] { ++aboutChosen; });
+  }
   bool closeQuery() override { return ++closeQueries, allowClose; }
 
   int closeQueries = 0;
   bool allowClose = true;
+  int aboutChosen = 0;
 
   ui::Panel panel{this, "Panel", {8, 8, 201, 57}};
   ui::PictureButton picture{&panel, "Picture", {8, 4, 57, 49}, ui::Picture::Eye};
@@ -48,6 +55,24 @@ class TestForm : public ui::Form {
   ui::RadioButton second{&inner, "Second", {56, 10, 17, 17}};
   ui::CheckBox over{this, "Over", {16, 314, 17, 17}};
   ui::StatusBar status{this, "Status", {0, 388, 427, 25}, {65, 220, 40}};
+  ui::Timer timer{"Timer", 10};
+};
+
+// A further window: typing, a click, a bar and the default button.
+class SecondForm : public ui::Form {
+ public:
+  SecondForm() : Form("SecondForm", 200, 90) {
+    addTimer(timer);
+    setDefaultButton(ok);
+  }
+  bool closeQuery() override { return ++closeQueries, allowClose; }
+
+  int closeQueries = 0;
+  bool allowClose = false;
+  ui::Edit edit{this, "Edit", {8, 8, 120, 21}, 20};
+  ui::CheckBox box{this, "Box", {136, 8, 17, 17}};
+  ui::ProgressBar bar{this, "Bar", {8, 36, 120, 17}, 0, 10};
+  ui::PushButton ok{this, "Ok", {120, 60, 72, 23}, "OK"};
   ui::Timer timer{"Timer", 10};
 };
 
@@ -102,6 +127,14 @@ class NativeWindowTest : public ::testing::Test {
   // The control's own flag, apart from whether the window is shown.
   bool shown(const ui::Control& c) { return GetWindowLongW(native(c), GWL_STYLE) & WS_VISIBLE; }
   bool checked(const ui::Control& c) { return SendMessageW(native(c), BM_GETCHECK, 0, 0); }
+
+  // Runs the pump until the log holds the text, for at most two seconds.
+  void pumpUntil(const std::string& text) {
+    for (int i = 0; i < 200 && log.find(text) == std::string::npos; ++i) {
+      pump.processMessages();
+      Sleep(10);
+    }
+  }
 
   fakes::FakeMessageBoxes boxes;
   Win32MessagePump pump;
@@ -240,6 +273,102 @@ TEST_F(NativeWindowTest, CloseAndSessionEndAskTheFormAndLaterChangesGoNowhere) {
   app.setTitle("Koniec");
   window->close();
   EXPECT_EQ(log, "edit ");
+}
+
+// Each window shown costs two seconds under Xvfb, when it is destroyed.
+TEST_F(NativeWindowTest, AFurtherWindowAndTheSystemMenuTakeInputThroughTheModel) {
+  SecondForm second;
+  Win32FormHost host(*window, app);
+  app.setFormHost(&host);
+  auto control = [&](const ui::Control& c) {
+    return static_cast<HWND>(host.window(second)->nativeControl(c));
+  };
+  auto press = [&](WPARAM key) {
+    PostMessageW(control(second.edit), WM_KEYDOWN, key, 0);
+    pump.processMessages();
+  };
+  second.ok.onClick = [&] { log += "ok "; };
+  second.timer.onTimer = [&] {
+    log += "tick ";
+    second.timer.setEnabled(false);
+  };
+  app.showForm(second);
+  ASSERT_TRUE(app.formShown(second));
+  HWND shown = control(second);
+  RECT client;
+  GetClientRect(shown, &client);
+  const LONG resizing = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  const LONG sizing = GetWindowLongW(shown, GWL_STYLE) & resizing;
+  EXPECT_EQ((std::array<long, 3>{client.right, client.bottom, sizing}),
+            (std::array<long, 3>{200, 90, 0}));
+  EXPECT_EQ(GetWindow(shown, GW_OWNER), main());
+  EXPECT_EQ(GetWindowLongW(control(second.ok), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetFocus(), control(second.ok));
+  SetFocus(control(second.edit));
+
+  SendMessageW(control(second.edit), WM_CHAR, L'á', 1);
+  SendMessageW(control(second.box), BM_CLICK, 0, 0);
+  EXPECT_TRUE(second.edit.text() == "á" && second.box.checked());
+  second.bar.setRange(0, 50);
+  EXPECT_EQ(SendMessageW(control(second.bar), PBM_GETRANGE, FALSE, 0), 50);
+  second.timer.setEnabled(true);
+  pumpUntil("tick");
+  // Keys as the user types them: Enter presses the default button, Escape
+  // asks the form, which first says no.
+  press(VK_RETURN);
+  press(VK_ESCAPE);
+  EXPECT_TRUE(app.formShown(second));
+  second.allowClose = true;
+  press(VK_ESCAPE);
+  EXPECT_FALSE(IsWindow(shown) || app.formShown(second));
+  EXPECT_EQ(second.closeQueries, 2);
+  EXPECT_EQ(log, "tick ok ");
+
+  // Shown again, it is built from the model; the model may close it too.
+  second.edit.setText("Znova");
+  app.showForm(second);
+  EXPECT_EQ(textOf(control(second.edit)), "Znova");
+  app.closeForm(second);
+  EXPECT_FALSE(app.formShown(second));
+
+  HMENU menu = GetSystemMenu(main(), FALSE);
+  const int last = GetMenuItemCount(menu) - 1;
+  wchar_t text[32] = {};
+  GetMenuStringW(menu, last, text, 32, MF_BYPOSITION);
+  EXPECT_EQ(narrow(text), "O programe");
+  EXPECT_TRUE(GetMenuState(menu, last - 1, MF_BYPOSITION) & MF_SEPARATOR);
+  SendMessageW(main(), WM_SYSCOMMAND, GetMenuItemID(menu, last), 0);
+  EXPECT_EQ(form.aboutChosen, 1);
+}
+
+TEST_F(NativeWindowTest, AModalWindowBlocksTheMainOneUntilItClosesOrTheProgramEnds) {
+  SecondForm second;
+  Win32FormHost host(*window, app);
+  app.setFormHost(&host);
+  // Once the modal window is open, its timer notes whether the main window
+  // takes input, then leaves as told.
+  std::function<void()> leave;
+  second.timer.onTimer = [&] {
+    second.timer.setEnabled(false);
+    log += IsWindowEnabled(main()) ? "open " : "blocked ";
+    leave();
+  };
+  auto run = [&](std::function<void()> way) {
+    leave = std::move(way);
+    second.timer.setEnabled(true);
+    app.showModal(second);
+    EXPECT_FALSE(app.formShown(second));
+  };
+
+  // A quit request closes it and still reaches the main loop.
+  run([] { PostQuitMessage(4); });
+  MSG msg;
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.wParam == 4);
+  EXPECT_TRUE(IsWindowEnabled(main()));
+  // The main window closing takes it along.
+  run([&] { PostMessageW(main(), WM_CLOSE, 0, 0); });
+  EXPECT_FALSE(window->isOpen());
+  EXPECT_EQ(log, "blocked blocked ");
 }
 
 // Answers "No" in the box once it is open (found by its caption).

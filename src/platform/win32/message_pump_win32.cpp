@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/dialog_keys_win32.h"
+
 namespace dozorik::win32 {
 
 void Win32MessagePump::processMessages() {
@@ -13,8 +15,7 @@ void Win32MessagePump::processMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    HWND dialog = static_cast<HWND>(dialog_);
-    if (dialog && IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
+    if (handleDialogKeys(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
