@@ -16,7 +16,8 @@ class CountdownWindow : public ui::Form {
  public:
   CountdownWindow() : ui::Form("Countdown", 260, 104) {
     setText("Dozorik");
-    ui::Font bold;
+    setFont(ui::dialogFont());
+    ui::Font bold = ui::dialogFont();
     bold.height = -16;
     bold.bold = true;
     SecondsLeft.setFont(bold);

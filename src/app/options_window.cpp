@@ -4,6 +4,7 @@ namespace dozorik {
 
 OptionsWindow::OptionsWindow() : ui::Form("Options", 380, 306) {
   setText("Ďalšie nastavenia");
+  setFont(ui::dialogFont());
   KeepAwake.setText("Nenechať počítač zaspať");
   BusyFirst.setText("Najprv záťaž");
   BusiestProcessor.setText("Najvyťaženejší procesor");

@@ -42,6 +42,15 @@ struct Font {
   Colour colour = Colour::WindowText;
 };
 
+// The font of the program's further windows, a dialog's: unlike the main
+// window's bitmap face, it has every letter of the Slovak texts on a system
+// of any code page.
+inline Font dialogFont() {
+  Font font;
+  font.face = "Tahoma";
+  return font;
+}
+
 enum class Cursor { Default, Hand, IBeam };
 
 // What a realisation layer is told when the model changes, so that it can

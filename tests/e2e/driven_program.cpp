@@ -16,6 +16,7 @@ namespace e2e {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"DozorikForm";
+constexpr wchar_t kFurtherFormClass[] = L"DozorikOwnedForm";
 constexpr wchar_t kOwnerClass[] = L"DozorikApplication";
 constexpr wchar_t kDialogClass[] = L"#32770";
 // A message box's text control, and the file name boxes of the two kinds of
@@ -156,8 +157,38 @@ HWND DrivenProgram::taskbarWindow() {
   return owner;
 }
 
-HWND DrivenProgram::control(const wchar_t* kind, Spot at) {
-  HWND parent = window();
+HWND DrivenProgram::furtherWindow(const std::wstring& caption, double seconds) {
+  HWND found = nullptr;
+  waitUntil(
+      [&] {
+        found = findTopLevel([&](HWND hwnd) {
+          return className(hwnd) == kFurtherFormClass && IsWindowVisible(hwnd) &&
+                 windowText(hwnd) == caption;
+        });
+        return found != nullptr;
+      },
+      seconds);
+  return found;
+}
+
+void DrivenProgram::chooseLastOfSystemMenu() {
+  // Alt+Space opens the menu; Up goes round to its last entry, and Enter
+  // chooses it. The menu is another process's, so it is walked with keys
+  // rather than read. Posted: the entry may open a modal window, and the
+  // program answers nothing until it closes.
+  PostMessageW(window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  const bool open = waitUntil(
+      [&] { return findTopLevel([](HWND h) { return className(h) == L"#32768"; }) != nullptr; },
+      10);
+  if (!open) fail(L"The system menu did not open.");
+  for (WPARAM key : {VK_UP, VK_RETURN}) {
+    PostMessageW(window(), WM_KEYDOWN, key, 1);
+    PostMessageW(window(), WM_KEYUP, key, 0xC0000001);
+  }
+}
+
+HWND DrivenProgram::control(const wchar_t* kind, Spot at, HWND in) {
+  HWND parent = in ? in : window();
   WindowSearch search{[&](HWND hwnd) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
@@ -172,8 +203,8 @@ HWND DrivenProgram::control(const wchar_t* kind, Spot at) {
   return search.found;
 }
 
-HWND DrivenProgram::controlWithText(const std::wstring& text) {
-  HWND parent = window();
+HWND DrivenProgram::controlWithText(const std::wstring& text, HWND in) {
+  HWND parent = in ? in : window();
   WindowSearch search{[&](HWND hwnd) { return IsWindowVisible(hwnd) && windowText(hwnd) == text; }};
   EnumChildWindows(parent, &matchWindow, reinterpret_cast<LPARAM>(&search));
   if (!search.found) fail(L"No control shows \"" + text + L"\"");

@@ -50,10 +50,17 @@ class DrivenProgram {
   HWND window();
   // The hidden window whose title the taskbar shows.
   HWND taskbarWindow();
-  // The control of `className` whose top-left corner is `at`, shown or not.
-  HWND control(const wchar_t* className, Spot at);
+  // A further window of the program (owned by the main one) with this
+  // caption, once it shows; null if none shows within `seconds`.
+  HWND furtherWindow(const std::wstring& caption, double seconds = 15);
+  // The control of `className` whose top-left corner is `at` in the client
+  // area of `in` (the main window unless given), shown or not.
+  HWND control(const wchar_t* className, Spot at, HWND in = nullptr);
   // The visible control showing `text` (radio buttons, labels, buttons).
-  HWND controlWithText(const std::wstring& text);
+  HWND controlWithText(const std::wstring& text, HWND in = nullptr);
+  // Opens the main window's system menu with the keyboard and chooses its
+  // last entry.
+  void chooseLastOfSystemMenu();
 
   // A click in the middle of a control. Returns when the program has handled
   // it, or when the click has opened a modal box or dialog (which the test

@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "e2e/driven_program.h"
@@ -117,6 +119,10 @@ class ProgramEndToEnd : public ::testing::Test {
       values[name] = setting(name);
     }
     return values;
+  }
+  static void store(const wchar_t* name, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kProgramKey, name, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
   }
   static std::wstring runOnce(const wchar_t* name) {
     return registryValue(kRunOnceKey, name).value_or(L"<none>");
@@ -403,6 +409,77 @@ TEST_F(ProgramEndToEnd, ClosingTheWindowDuringAWatchEndsTheRunCleanly) {
   program.window();
   EXPECT_FALSE(program.waitForBox(0.5));
   EXPECT_EQ(program.caption(), kCaption) << "only the run-once switch arms at start";
+  EXPECT_EQ(program.close(), 0u);
+}
+
+// Keeps every processor busy for a while, as a job being watched does.
+void keepEveryProcessorBusy(double seconds) {
+  std::atomic<bool> done{false};
+  std::vector<std::thread> threads(std::max(1u, std::thread::hardware_concurrency()));
+  for (auto& thread : threads) {
+    thread = std::thread([&] {
+      while (!done) continue;
+    });
+  }
+  Sleep(static_cast<DWORD>(seconds * 1000));
+  done = true;
+  for (auto& thread : threads) thread.join();
+}
+
+TEST_F(ProgramEndToEnd, TheOptionsWindowStoresTheSixOptionsAndAShortQuietLengthEndsAWatchSoon) {
+  Dozorik program(folder);
+  program.slide(program.threshold(), 7);
+  program.chooseLastOfSystemMenu();  // "Ďalšie nastavenia..."
+  HWND options = program.furtherWindow(L"Ďalšie nastavenia");
+  ASSERT_TRUE(options);
+  program.type(program.control(L"Edit", {296, 48}, options), L"25");
+  program.type(program.control(L"Edit", {296, 92}, options), L"3");
+  program.click(program.controlWithText(L"Najvyťaženejší procesor", options));
+  program.type(program.control(L"Edit", {296, 218}, options), L"700");
+  program.click(program.controlWithText(L"OK", options));
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, 10));
+  std::wstring stored;
+  for (const wchar_t* name : {L"Bdiet", L"Tikov", L"Tolerancia", L"NajprvZataz", L"Jadro", L"Odpocet"}) {
+    stored += setting(name) + L" ";
+  }
+  EXPECT_EQ(stored, L"true 25 3 false true 600 ");
+
+  program.click(program.eye());
+  EXPECT_TRUE(waitUntil([&] { return program.caption() == kCaption; }, 10))
+      << "25 quiet ticks are 5 seconds";
+  EXPECT_EQ(program.close(), 0u);
+}
+
+TEST_F(ProgramEndToEnd, BusyFirstWaitsForTheLoadToRiseBeforeTheQuietCounts) {
+  store(L"Tikov", L"25");
+  store(L"NajprvZataz", L"true");
+  Dozorik program(folder);
+  program.slide(program.threshold(), 7);
+  program.click(program.eye());
+  EXPECT_EQ(program.status(1), L"Najprv čakám na záťaž CPU od: 80 %");
+  Sleep(20000);
+  EXPECT_EQ(program.caption(), kWatchingCaption) << "an idle machine does not end it";
+  EXPECT_EQ(program.barPosition(program.countdown()), 0);
+  keepEveryProcessorBusy(4);
+  EXPECT_TRUE(waitUntil([&] { return program.caption() == kCaption; }, 30));
+  EXPECT_EQ(program.close(), 0u);
+}
+
+TEST_F(ProgramEndToEnd, ACountdownBeforeARestartIsStoppedByZrusit) {
+  store(L"Tikov", L"25");
+  store(L"Odpocet", L"20");
+  Dozorik program(folder);
+  program.slide(program.threshold(), 7);
+  program.click(program.controlWithText(L"Restartovat pocitac"));
+  program.click(program.eye());
+  HWND countdown = program.furtherWindow(L"Dozorik", 60);
+  ASSERT_TRUE(countdown);
+  program.controlWithText(L"Počítač sa reštartuje o", countdown);
+  program.click(program.controlWithText(L"Zrušiť", countdown));
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(countdown); }, 10));
+  EXPECT_EQ(program.status(1), L"Reštart počítača zrušený");
+  Sleep(3000);
+  EXPECT_TRUE(program.running()) << "nothing restarted";
   EXPECT_EQ(program.close(), 0u);
 }
 

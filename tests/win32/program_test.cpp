@@ -60,7 +60,9 @@ TEST_F(ProgramTest, TheEyeWatchesTheRealLoadStopEndsItAndClosingStopsIt) {
 TEST_F(ProgramTest, EveryCaptionFitsItsControlInTheWindowsFont) {
   TUsage usage(ports, app, sampler);
   win32::NativeWindow window(usage, app);
-  std::vector<const ui::Control*> all{&usage};
+  win32::NativeWindow options(usage.Options, app, window), countdown(usage.Countdown, app, window);
+  usage.Countdown.Action.setText("Počítač sa reštartuje o");  // the longest it shows
+  std::vector<const ui::Control*> all{&usage, &usage.Options, &usage.Countdown};
   for (std::size_t i = 0; i < all.size(); ++i) {
     all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
   }
@@ -75,7 +77,10 @@ TEST_F(ProgramTest, EveryCaptionFitsItsControlInTheWindowsFont) {
     if (c->text().empty() || !(box || c->kind() == ui::Kind::Label) || c->name() == "Label14") {
       continue;
     }
-    HWND native = static_cast<HWND>(window.nativeControl(*c));
+    HWND native = nullptr;
+    for (const win32::NativeWindow* w : {&window, &options, &countdown}) {
+      if (!native) native = static_cast<HWND>(w->nativeControl(*c));
+    }
     win32::SelectedObject font(dc.get(), HFONT(SendMessageW(native, WM_GETFONT, 0, 0)));
     const std::wstring text = win32::widen(c->text());
     PatBlt(dc.get(), 0, 0, kWidth, kHeight, WHITENESS);
