@@ -2,14 +2,12 @@
 
 #include <commctrl.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <stdexcept>
+
+#include "platform/win32/wide.h"
 
 namespace e2e {
 
@@ -19,21 +17,16 @@ constexpr wchar_t kFormClass[] = L"DozorikForm";
 constexpr wchar_t kFurtherFormClass[] = L"DozorikOwnedForm";
 constexpr wchar_t kOwnerClass[] = L"DozorikApplication";
 constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr wchar_t kMenuClass[] = L"#32768";
 // A message box's text control, and the file name boxes of the two kinds of
 // open-file dialog.
 constexpr int kMessageTextId = 0xFFFF;
 constexpr int kFileNameComboId = 0x47C;
 constexpr int kFileNameEditId = 0x480;
-constexpr UINT kSendTimeoutMs = 60000;
 
-std::string narrow(const std::wstring& text) {
-  int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string result(size > 0 ? size - 1 : 0, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, result.data(), size, nullptr, nullptr);
-  return result;
+[[noreturn]] void fail(const std::wstring& what) {
+  throw std::runtime_error(dozorik::win32::narrow(what));
 }
-
-[[noreturn]] void fail(const std::wstring& what) { throw std::runtime_error(narrow(what)); }
 
 std::wstring className(HWND hwnd) {
   wchar_t name[64] = {};
@@ -41,76 +34,19 @@ std::wstring className(HWND hwnd) {
   return name;
 }
 
-std::wstring windowText(HWND hwnd) {
-  std::wstring text(4096, L'\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_NORMAL, kSendTimeoutMs, &copied);
-  text.resize(copied);
-  return text;
+bool visibleOfClass(HWND hwnd, const wchar_t* name) {
+  return IsWindowVisible(hwnd) && className(hwnd) == name;
 }
 
 // Sends to a window of the program and waits for the answer; a program that
 // does not answer within a minute has hung, which fails the test.
 LRESULT send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result)) {
+  if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_NORMAL, 60000, &result)) {
     fail(L"The program did not answer a message to its window.");
   }
   return static_cast<LRESULT>(result);
 }
-
-// The build's dozorik.exe, named by the test run as a path of the machine
-// Wine runs on.
-std::wstring builtProgram() {
-  const char* unixPath = std::getenv("DOZORIK_EXE");
-  if (!unixPath || !*unixPath) fail(L"DOZORIK_EXE does not name the program to test.");
-  std::wstring path = L"Z:";
-  for (const char* c = unixPath; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-  return path;
-}
-
-// Windows keeps the user's run-once key even when it is empty; a fresh Wine
-// prefix has none, and the program would report that it cannot read it.
-void keepRunOnceKey() {
-  HKEY key = nullptr;
-  if (!RegCreateKeyExW(HKEY_CURRENT_USER, kRunOnceKey, 0, nullptr, 0, KEY_READ, nullptr, &key,
-                       nullptr)) {
-    RegCloseKey(key);
-  }
-}
-
-}  // namespace
-
-bool waitUntil(const std::function<bool()>& done, double seconds) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return done();
-    Sleep(50);
-  }
-  return true;
-}
-
-DrivenProgram::DrivenProgram(const std::wstring& folder, const std::wstring& arguments) {
-  const std::wstring exe = folder + L"\\dozorik.exe";
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  if (!arguments.empty()) commandLine += L" " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &info_)) {
-    fail(L"Cannot start " + exe);
-  }
-  process_.reset(info_.hProcess);
-  thread_.reset(info_.hThread);
-}
-
-DrivenProgram::~DrivenProgram() {
-  if (running()) kill();
-  if (pendingClick_.joinable()) pendingClick_.join();
-}
-
-namespace {
 
 // Window walks call back through the system's calling convention, which on
 // 32-bit Windows a lambda does not have.
@@ -126,7 +62,40 @@ BOOL CALLBACK matchWindow(HWND hwnd, LPARAM param) {
   return FALSE;
 }
 
+HWND findChild(HWND parent, const std::function<bool(HWND)>& wanted) {
+  WindowSearch search{wanted};
+  EnumChildWindows(parent, &matchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 }  // namespace
+
+bool waitUntil(const std::function<bool()>& done, double seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return done();
+    Sleep(50);
+  }
+  return true;
+}
+
+DrivenProgram::DrivenProgram(const std::wstring& folder, const std::wstring& arguments) {
+  const std::wstring exe = folder + L"\\dozorik.exe";
+  std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &info_)) {
+    fail(L"Cannot start " + exe);
+  }
+  process_.reset(info_.hProcess);
+  thread_.reset(info_.hThread);
+}
+
+DrivenProgram::~DrivenProgram() {
+  if (running()) kill();
+  finishClick();
+}
 
 HWND DrivenProgram::findTopLevel(const std::function<bool(HWND)>& wanted) const {
   WindowSearch search{[&](HWND hwnd) {
@@ -138,77 +107,52 @@ HWND DrivenProgram::findTopLevel(const std::function<bool(HWND)>& wanted) const 
   return search.found;
 }
 
+HWND DrivenProgram::awaitTopLevel(const std::function<bool(HWND)>& wanted,
+                                  double seconds) const {
+  HWND found = nullptr;
+  waitUntil([&] { return (found = findTopLevel(wanted)) != nullptr || !running(); }, seconds);
+  return found;
+}
+
 HWND DrivenProgram::window() {
   if (window_ && IsWindow(window_)) return window_;
-  waitUntil(
-      [&] {
-        window_ = findTopLevel(
-            [](HWND hwnd) { return className(hwnd) == kFormClass && IsWindowVisible(hwnd); });
-        return window_ != nullptr || !running();
-      },
-      60);
+  window_ = awaitTopLevel([](HWND h) { return visibleOfClass(h, kFormClass); }, 60);
   if (!window_) fail(L"The program's window never showed.");
   return window_;
 }
 
 HWND DrivenProgram::taskbarWindow() {
-  HWND owner = findTopLevel([](HWND hwnd) { return className(hwnd) == kOwnerClass; });
+  HWND owner = findTopLevel([](HWND h) { return className(h) == kOwnerClass; });
   if (!owner) fail(L"The program has no taskbar window.");
   return owner;
 }
 
 HWND DrivenProgram::furtherWindow(const std::wstring& caption, double seconds) {
-  HWND found = nullptr;
-  waitUntil(
-      [&] {
-        found = findTopLevel([&](HWND hwnd) {
-          return className(hwnd) == kFurtherFormClass && IsWindowVisible(hwnd) &&
-                 windowText(hwnd) == caption;
-        });
-        return found != nullptr;
-      },
+  return awaitTopLevel(
+      [&](HWND h) { return visibleOfClass(h, kFurtherFormClass) && windowText(h) == caption; },
       seconds);
-  return found;
-}
-
-void DrivenProgram::chooseLastOfSystemMenu() {
-  // Alt+Space opens the menu; Up goes round to its last entry, and Enter
-  // chooses it. The menu is another process's, so it is walked with keys
-  // rather than read. Posted: the entry may open a modal window, and the
-  // program answers nothing until it closes.
-  PostMessageW(window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
-  const bool open = waitUntil(
-      [&] { return findTopLevel([](HWND h) { return className(h) == L"#32768"; }) != nullptr; },
-      10);
-  if (!open) fail(L"The system menu did not open.");
-  for (WPARAM key : {VK_UP, VK_RETURN}) {
-    PostMessageW(window(), WM_KEYDOWN, key, 1);
-    PostMessageW(window(), WM_KEYUP, key, 0xC0000001);
-  }
 }
 
 HWND DrivenProgram::control(const wchar_t* kind, Spot at, HWND in) {
   HWND parent = in ? in : window();
-  WindowSearch search{[&](HWND hwnd) {
+  HWND found = findChild(parent, [&](HWND hwnd) {
     RECT rect;
     GetWindowRect(hwnd, &rect);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect.left == at.x && rect.top == at.y && lstrcmpiW(className(hwnd).c_str(), kind) == 0;
-  }};
-  EnumChildWindows(parent, &matchWindow, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) {
+  });
+  if (!found) {
     fail(std::wstring(L"No ") + kind + L" at " + std::to_wstring(at.x) + L"," +
          std::to_wstring(at.y));
   }
-  return search.found;
+  return found;
 }
 
 HWND DrivenProgram::controlWithText(const std::wstring& text, HWND in) {
-  HWND parent = in ? in : window();
-  WindowSearch search{[&](HWND hwnd) { return IsWindowVisible(hwnd) && windowText(hwnd) == text; }};
-  EnumChildWindows(parent, &matchWindow, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) fail(L"No control shows \"" + text + L"\"");
-  return search.found;
+  HWND found = findChild(in ? in : window(),
+                         [&](HWND hwnd) { return IsWindowVisible(hwnd) && windowText(hwnd) == text; });
+  if (!found) fail(L"No control shows \"" + text + L"\"");
+  return found;
 }
 
 void DrivenProgram::click(HWND control) {
@@ -229,9 +173,7 @@ void DrivenProgram::click(HWND control) {
   });
   const bool settled = waitUntil(
       [&] {
-        return *clickDone_ || findTopLevel([](HWND hwnd) {
-          return className(hwnd) == kDialogClass && IsWindowVisible(hwnd);
-        });
+        return *clickDone_ || findTopLevel([](HWND h) { return visibleOfClass(h, kDialogClass); });
       },
       60);
   if (!settled) fail(L"The program did not handle a click.");
@@ -249,15 +191,27 @@ void DrivenProgram::type(HWND edit, const std::wstring& text) {
 }
 
 void DrivenProgram::slide(HWND bar, int stepsFromStart) {
-  auto press = [&](WPARAM key) {
+  for (int i = -1; i < stepsFromStart; ++i) {
+    const WPARAM key = i < 0 ? VK_HOME : VK_RIGHT;
     send(bar, WM_KEYDOWN, key, 1);
     send(bar, WM_KEYUP, key, 0xC0000001);
-  };
-  press(VK_HOME);
-  for (int i = 0; i < stepsFromStart; ++i) press(VK_RIGHT);
+  }
 }
 
-std::wstring DrivenProgram::text(HWND hwnd) const { return windowText(hwnd); }
+void DrivenProgram::chooseLastOfSystemMenu() {
+  // Alt+Space opens the menu; Up goes round to its last entry, and Enter
+  // chooses it. The menu is another process's, so it is walked with keys
+  // rather than read. Posted: the entry may open a modal window, and the
+  // program answers nothing until it closes.
+  PostMessageW(window(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  if (!awaitTopLevel([](HWND h) { return className(h) == kMenuClass; }, 10)) {
+    fail(L"The system menu did not open.");
+  }
+  for (WPARAM key : {VK_UP, VK_RETURN}) {
+    PostMessageW(window(), WM_KEYDOWN, key, 1);
+    PostMessageW(window(), WM_KEYUP, key, 0xC0000001);
+  }
+}
 
 bool DrivenProgram::checked(HWND button) const { return send(button, BM_GETCHECK) == BST_CHECKED; }
 
@@ -282,19 +236,11 @@ std::wstring DrivenProgram::statusText(HWND statusBar, int panel) const {
   ReadProcessMemory(process_.get(), remote, text.data(), bytes, &read);
   VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
   text.resize(wcsnlen(text.c_str(), length));
-  text.erase(0, text.find_first_not_of(L'\t'));
-  return text;
+  return text.erase(0, text.find_first_not_of(L'\t'));
 }
 
 std::optional<Box> DrivenProgram::waitForBox(double seconds) {
-  HWND found = nullptr;
-  waitUntil(
-      [&] {
-        found = findTopLevel(
-            [](HWND hwnd) { return className(hwnd) == kDialogClass && IsWindowVisible(hwnd); });
-        return found != nullptr;
-      },
-      seconds);
+  HWND found = awaitTopLevel([](HWND h) { return visibleOfClass(h, kDialogClass); }, seconds);
   if (!found) return std::nullopt;
   Box box{found, windowText(found), L""};
   if (HWND message = GetDlgItem(found, kMessageTextId)) box.text = windowText(message);
@@ -339,42 +285,16 @@ bool DrivenProgram::running() const {
 
 void install(const std::wstring& folder) {
   namespace fs = std::filesystem;
+  // The build's dozorik.exe, named by the test run as a path of the machine
+  // Wine runs on.
+  const char* unixPath = std::getenv("DOZORIK_EXE");
+  if (!unixPath || !*unixPath) fail(L"DOZORIK_EXE does not name the program to test.");
+  const fs::path exe = L"Z:" + dozorik::win32::widen(unixPath);
   std::error_code busy;  // a program just ended may hold a file a moment longer
   for (int i = 0; i < 50 && fs::exists(folder); ++i, Sleep(100)) fs::remove_all(folder, busy);
   fs::create_directories(folder);
-  const fs::path exe = builtProgram();
   fs::copy_file(exe, fs::path(folder) / L"dozorik.exe");
   fs::copy_file(exe.parent_path() / L"navodhtm.htm", fs::path(folder) / L"navodhtm.htm");
-}
-
-std::optional<std::wstring> registryValue(const wchar_t* key, const wchar_t* name) {
-  DWORD size = 0;
-  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &size)) {
-    return std::nullopt;
-  }
-  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
-  size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value.data(), &size)) {
-    return std::nullopt;
-  }
-  value.resize(wcsnlen(value.c_str(), value.size()));
-  return value;
-}
-
-void forgetEverySetting() {
-  RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunOnceKey, L"Dozorik");
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunOnceKey, L"AppDozorik");
-  keepRunOnceKey();
-}
-
-std::string fileBytes(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void writeFile(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
 
 }  // namespace e2e

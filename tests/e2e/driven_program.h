@@ -1,7 +1,7 @@
 #pragma once
 
 // Dozorik as a user meets it: the real program, installed in a folder of its
-// own and driven only from outside, through its window, with the messages a
+// own and driven only from outside, through its windows, with the messages a
 // person's mouse and keyboard produce. What the tests check is what anyone
 // can see or find: window texts, check marks, bars, the status bar, message
 // boxes, the registry and files.
@@ -16,11 +16,14 @@
 #include <thread>
 
 #include "platform/win32/handles.h"
+#include "support/outside.h"
 
 namespace e2e {
 
-// A control's top-left corner in the client area of the program's window:
-// how the tests find controls that carry no text of their own.
+using namespace dozorik::support;
+
+// A control's top-left corner in its window's client area: how the tests
+// find controls that carry no text of their own.
 struct Spot {
   int x;
   int y;
@@ -40,7 +43,7 @@ class DrivenProgram {
  public:
   // Starts the program in `folder`, where it was installed, with its
   // command-line `arguments`; the folder is its working directory too.
-  DrivenProgram(const std::wstring& folder, const std::wstring& arguments = L"");
+  explicit DrivenProgram(const std::wstring& folder, const std::wstring& arguments = L"");
   // Kills the process if it still runs.
   ~DrivenProgram();
   DrivenProgram(const DrivenProgram&) = delete;
@@ -50,17 +53,14 @@ class DrivenProgram {
   HWND window();
   // The hidden window whose title the taskbar shows.
   HWND taskbarWindow();
-  // A further window of the program (owned by the main one) with this
+  // A further window of the program, owned by the main one, with this
   // caption, once it shows; null if none shows within `seconds`.
   HWND furtherWindow(const std::wstring& caption, double seconds = 15);
-  // The control of `className` whose top-left corner is `at` in the client
-  // area of `in` (the main window unless given), shown or not.
+  // The control of `className` whose top-left corner is `at` in `in` (the
+  // main window unless given), shown or not.
   HWND control(const wchar_t* className, Spot at, HWND in = nullptr);
   // The visible control showing `text` (radio buttons, labels, buttons).
   HWND controlWithText(const std::wstring& text, HWND in = nullptr);
-  // Opens the main window's system menu with the keyboard and chooses its
-  // last entry.
-  void chooseLastOfSystemMenu();
 
   // A click in the middle of a control. Returns when the program has handled
   // it, or when the click has opened a modal box or dialog (which the test
@@ -70,8 +70,11 @@ class DrivenProgram {
   void type(HWND edit, const std::wstring& text);
   // Moves a track bar's thumb with the keyboard: Home, then Right.
   void slide(HWND bar, int stepsFromStart);
+  // Opens the main window's system menu with the keyboard and chooses its
+  // last entry.
+  void chooseLastOfSystemMenu();
 
-  std::wstring text(HWND hwnd) const;
+  std::wstring text(HWND hwnd) const { return windowText(hwnd); }
   bool checked(HWND button) const;
   int barPosition(HWND progressBar) const;
   int trackPosition(HWND trackBar) const;
@@ -97,6 +100,7 @@ class DrivenProgram {
  private:
   void finishClick();
   HWND findTopLevel(const std::function<bool(HWND)>& wanted) const;
+  HWND awaitTopLevel(const std::function<bool(HWND)>& wanted, double seconds) const;
 
   PROCESS_INFORMATION info_{};
   dozorik::win32::UniqueHandle process_;
@@ -109,18 +113,5 @@ class DrivenProgram {
 // The program installed afresh: dozorik.exe and its help page copied from
 // the build into `folder`, which is emptied first.
 void install(const std::wstring& folder);
-
-// The program's settings and the user's run-once list, under
-// HKEY_CURRENT_USER.
-inline constexpr wchar_t kProgramKey[] = L"SOFTWARE\\RuvoSOFTWARE\\Dozorik";
-inline constexpr wchar_t kRunOnceKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-
-// Registry values under HKEY_CURRENT_USER, read and wiped past the program.
-std::optional<std::wstring> registryValue(const wchar_t* key, const wchar_t* name);
-void forgetEverySetting();
-
-// A file's bytes; empty when it cannot be read.
-std::string fileBytes(const std::wstring& path);
-void writeFile(const std::wstring& path, const std::string& bytes);
 
 }  // namespace e2e

@@ -27,32 +27,16 @@
 #include "platform/win32/string_table_win32.h"
 #include "platform/win32/text_measure_win32.h"
 #include "platform/win32/wide.h"
+#include "support/outside.h"
 #include "ui/application.h"
 
 namespace dozorik {
 
-constexpr const wchar_t* kProgramKey = L"SOFTWARE\\RuvoSOFTWARE\\Dozorik";
-constexpr const wchar_t* kRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+using namespace support;
 
-// A REG_SZ value read past the adapter; "<none>" when there is none.
-inline std::string regRead(const wchar_t* key, const wchar_t* name) {
-  wchar_t value[512] = {};
-  DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &size)) {
-    return "<none>";
-  }
-  return win32::narrow(value);
-}
-
-inline std::string contents(const std::string& path) {
-  std::ifstream in(win32::widen(path).c_str(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
+inline std::string contents(const std::string& path) { return fileBytes(win32::widen(path)); }
 inline std::string textOf(void* window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(static_cast<HWND>(window), text, 256);
-  return win32::narrow(text);
+  return win32::narrow(windowText(static_cast<HWND>(window)));
 }
 
 // A fresh folder under the temp folder, removed with all it holds.
@@ -103,16 +87,11 @@ struct RealPorts {
 class ProgramTest : public ::testing::Test, protected RealPorts {
  protected:
   ProgramTest() {
-    clean();
+    forgetEverySetting();
     process.path = dir.at("dozorik.exe");
     app.setTitle("Dozorik");
   }
-  ~ProgramTest() override { clean(); }
-  static void clean() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunOnce, L"Dozorik");
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunOnce, L"AppDozorik");
-  }
+  ~ProgramTest() override { forgetEverySetting(); }
 
   TempDir dir{"dozorik program"};
   fakes::ScriptedSampler sampler;
