@@ -1,5 +1,6 @@
-// The thin Win32 adapters against the real system. The suspend and exit
-// requests are never made: either would end the session the tests run in.
+// The thin Win32 adapters against the real system, where the end-to-end
+// suite does not reach. The suspend and exit requests are never made:
+// either would end the session the tests run in.
 
 #include <windows.h>
 #include <winperf.h>
@@ -13,8 +14,6 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/performance_data_win32.h"
 #include "platform/win32/power_win32.h"
-#include "platform/win32/process_win32.h"
-#include "platform/win32/shell_win32.h"
 #include "win32/wine_test_support.h"
 
 namespace dozorik::win32 {
@@ -126,16 +125,6 @@ TEST(FileDialogs, AcceptAFileThatDoesNotExistYet) {
   EXPECT_EQ(chosen, std::string("C:\\not there yet.log"));
 }
 
-TEST(SystemAdapters, LocaleClockAndProcessAnswerSensibly) {
-  EXPECT_FALSE(Win32Locale().timeFormat().separator.empty());
-  EXPECT_FALSE(Win32Locale().decimalSeparator().empty());
-  const LocalTime now = Win32Clock().now();
-  EXPECT_TRUE(now.year >= 2000 && now.month >= 1 && now.month <= 12 && now.day >= 1);
-  const std::string path = Win32Process().modulePath();
-  EXPECT_EQ(path.substr(path.rfind('\\')), "\\win32_tests.exe");
-  EXPECT_EQ(Win32Process().arguments(), std::vector<std::string>{}) << "the program is no argument";
-}
-
 // Whether the token itself reports the privilege switched on.
 bool enabledInToken(ProcessToken::Handle token, std::uint64_t privilege) {
   alignas(TOKEN_PRIVILEGES) unsigned char buffer[4096];
@@ -176,16 +165,6 @@ TEST(TextMeasure, WidthFollowsTheGlyphsTheLengthAndTheFont) {
   EXPECT_LT(width("ť"), width("tt"));  // widened from UTF-8, not measured as two bytes
   EXPECT_GE(width("Spustiť súbor", -11, true), width("Spustiť súbor"));
   EXPECT_GT(width("Spustiť súbor", -22), width("Spustiť súbor"));
-}
-
-TEST(Shell, StartsAScriptInAFolderWithABlankWithItsParameter) {
-  TempDir dir("dozorik shell");
-  std::ofstream(dir.at("echo.cmd"), std::ios::binary) << "@echo %1> \"" << dir.at("out.txt")
-                                                      << "\"\r\n";
-  Win32Shell().open(dir.at("echo.cmd"), "hello");
-  // The script runs in a process of its own; wait for what it writes.
-  for (int i = 0; i < 150 && contents(dir.at("out.txt")).find("hello") != 0; ++i) Sleep(100);
-  EXPECT_EQ(contents(dir.at("out.txt")).find("hello"), 0u) << contents(dir.at("out.txt"));
 }
 
 TEST(Screen, CaptureHasTheDisplaysSizeAndSeesARedSquare) {
