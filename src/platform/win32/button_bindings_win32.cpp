@@ -21,36 +21,30 @@ void showCheck(HWND hwnd, bool checked) {
 
 // Not the automatic kinds of check box and radio button: the check mark shows
 // only what the model holds, and a click asks the model.
-class CheckBoxBinding final : public BindingOf<ui::CheckBox> {
+template <typename Model, DWORD kStyle>
+class CheckableBinding : public BindingOf<Model> {
  public:
-  using BindingOf::BindingOf;
+  using BindingOf<Model>::BindingOf;
   void apply(ui::Property property) override {
-    if (property == ui::Property::Text) setNativeText();
-    if (property == ui::Property::Checked) showCheck(hwnd(), model().checked());
+    if (property == ui::Property::Text) this->setNativeText();
+    if (property == ui::Property::Checked) showCheck(this->hwnd(), this->model().checked());
   }
   void command(int code) override {
-    if (code == BN_CLICKED) dispatch([this] { model().click(); });
+    if (code == BN_CLICKED) this->dispatch([this] { this->model().click(); });
   }
 
  private:
-  Native native() const override { return {WC_BUTTONW, BS_CHECKBOX | WS_TABSTOP}; }
-  void created(HWND) override { showCheck(hwnd(), model().checked()); }
+  ControlBinding::Native native() const override { return {WC_BUTTONW, kStyle | WS_TABSTOP}; }
+  void created(HWND) override { showCheck(this->hwnd(), this->model().checked()); }
 };
 
-class RadioButtonBinding final : public BindingOf<ui::RadioButton> {
+using CheckBoxBinding = CheckableBinding<ui::CheckBox, BS_CHECKBOX>;
+
+class RadioButtonBinding final : public CheckableBinding<ui::RadioButton, BS_RADIOBUTTON> {
  public:
-  using BindingOf::BindingOf;
-  void apply(ui::Property property) override {
-    if (property == ui::Property::Text) setNativeText();
-    if (property == ui::Property::Checked) showCheck(hwnd(), model().checked());
-  }
-  void command(int code) override {
-    if (code == BN_CLICKED) dispatch([this] { model().click(); });
-  }
+  using CheckableBinding::CheckableBinding;
 
  private:
-  Native native() const override { return {WC_BUTTONW, BS_RADIOBUTTON | WS_TABSTOP}; }
-  void created(HWND) override { showCheck(hwnd(), model().checked()); }
   // Radio buttons of one parent, created one after another, form one group
   // for the arrow keys.
   bool continuesGroup(const ui::Control* previous) const override {
