@@ -1,11 +1,11 @@
 #pragma once
 
-// What the Wine tests share: the real platform, a scratch folder, and reads
-// past the adapters.
+// What the Wine tests share: a scratch folder, reads past the adapters, and
+// the program over some of the real platform.
 
 #include <windows.h>
+// After <windows.h>, which it needs.
 #include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,17 +15,9 @@
 
 #include "fakes/fake_ports.h"
 #include "fakes/scripted_sampler.h"
-#include "platform/win32/clock_win32.h"
 #include "platform/win32/downloader_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/locale_win32.h"
-#include "platform/win32/message_pump_win32.h"
-#include "platform/win32/process_token_win32.h"
-#include "platform/win32/registry_win32.h"
-#include "platform/win32/remote_access_win32.h"
-#include "platform/win32/screen_win32.h"
-#include "platform/win32/string_table_win32.h"
-#include "platform/win32/text_measure_win32.h"
 #include "platform/win32/wide.h"
 #include "support/outside.h"
 #include "ui/application.h"
@@ -58,42 +50,23 @@ struct TempDir {
   std::string path;
 };
 
-// The real registry, files, clock, locale, token, text measure, screen, remote
-// access, string table and downloader. The rest are fakes: no browser starts,
-// no box waits for a user, and no exit request ends the Wine session.
-struct RealPorts {
-  win32::Win32Registry registry;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  win32::Win32FileSystem files;
-  fakes::FakeShell shell;
-  fakes::FakeMessageBoxes messages;
-  win32::Win32MessagePump pump;
-  fakes::FakeProcess process;
-  fakes::FakeFileDialogs dialogs;
-  fakes::FakePowerAndToken power;
-  win32::Win32ProcessToken token;
-  win32::Win32TextMeasure textMeasure;
-  win32::Win32Screen screen;
-  win32::Win32RemoteAccess remoteAccess;
-  win32::Win32StringTable strings;
-  win32::Win32Downloader downloader;
-  Ports ports{registry, clock,  locale, files,       shell,  messages,     pump,    process,
-              dialogs,  power,  token,  textMeasure, screen, remoteAccess, strings, downloader};
-};
-
-// The program over the real platform, installed in a scratch folder, with its
-// registry entries wiped before and after.
-class ProgramTest : public ::testing::Test, protected RealPorts {
+// The program in a scratch folder, over the real files, locale and
+// downloader; fakes for the rest, so no browser starts and no box waits for
+// a user.
+class ProgramTest : public ::testing::Test, protected fakes::FakePorts {
  protected:
   ProgramTest() {
-    forgetEverySetting();
     process.path = dir.at("dozorik.exe");
     app.setTitle("Dozorik");
   }
-  ~ProgramTest() override { forgetEverySetting(); }
 
   TempDir dir{"dozorik program"};
+  win32::Win32FileSystem realFiles;
+  win32::Win32Locale realLocale;
+  win32::Win32Downloader realDownloader;
+  Ports real{registry, clock,        realLocale, realFiles,     shell, messages,
+             pump,     process,      dialogs,    power,         power, textMeasure,
+             screen,   remoteAccess, strings,    realDownloader};
   fakes::ScriptedSampler sampler;
   ui::Application app{messages, pump};
 };
