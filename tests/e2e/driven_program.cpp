@@ -107,8 +107,7 @@ HWND DrivenProgram::findTopLevel(const std::function<bool(HWND)>& wanted) const 
   return search.found;
 }
 
-HWND DrivenProgram::awaitTopLevel(const std::function<bool(HWND)>& wanted,
-                                  double seconds) const {
+HWND DrivenProgram::awaitTopLevel(const std::function<bool(HWND)>& wanted, double seconds) const {
   HWND found = nullptr;
   waitUntil([&] { return (found = findTopLevel(wanted)) != nullptr || !running(); }, seconds);
   return found;
@@ -149,8 +148,9 @@ HWND DrivenProgram::control(const wchar_t* kind, Spot at, HWND in) {
 }
 
 HWND DrivenProgram::controlWithText(const std::wstring& text, HWND in) {
-  HWND found = findChild(in ? in : window(),
-                         [&](HWND hwnd) { return IsWindowVisible(hwnd) && windowText(hwnd) == text; });
+  HWND found = findChild(in ? in : window(), [&](HWND hwnd) {
+    return IsWindowVisible(hwnd) && windowText(hwnd) == text;
+  });
   if (!found) fail(L"No control shows \"" + text + L"\"");
   return found;
 }
@@ -217,10 +217,6 @@ bool DrivenProgram::checked(HWND button) const { return send(button, BM_GETCHECK
 
 int DrivenProgram::barPosition(HWND progressBar) const {
   return static_cast<int>(send(progressBar, PBM_GETPOS));
-}
-
-int DrivenProgram::trackPosition(HWND trackBar) const {
-  return static_cast<int>(send(trackBar, TBM_GETPOS));
 }
 
 std::wstring DrivenProgram::statusText(HWND statusBar, int panel) const {

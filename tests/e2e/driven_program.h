@@ -77,7 +77,6 @@ class DrivenProgram {
   std::wstring text(HWND hwnd) const { return windowText(hwnd); }
   bool checked(HWND button) const;
   int barPosition(HWND progressBar) const;
-  int trackPosition(HWND trackBar) const;
   // The text of a status bar's panel, as the program set it (the alignment
   // tab removed).
   std::wstring statusText(HWND statusBar, int panel) const;

@@ -10,7 +10,6 @@
 
 #include "cpuload/cpu_sampler.h"
 #include "fakes/fake_performance_data.h"
-#include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/performance_data_win32.h"
 #include "platform/win32/power_win32.h"
@@ -90,41 +89,6 @@ TEST(Files, WriteAppendReadAndRemoveOnARealDisk) {
     }
     EXPECT_EQ(error.rfind("Cannot create file \"" + dir.at(name) + "\". ", 0), 0u) << error;
   }
-}
-
-BOOL CALLBACK collectDialog(HWND hwnd, LPARAM found) {
-  wchar_t name[16] = {};
-  GetClassNameW(hwnd, name, 16);
-  if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd)) {
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
-  }
-  return TRUE;
-}
-
-// Types a name into the open-file dialog once it shows, and presses Open.
-// A second box (the dialog's "file not found") means it was refused: both
-// are closed, so the test fails rather than waits.
-void CALLBACK answerWithNewFile(HWND, UINT, UINT_PTR, DWORD) {
-  static const std::wstring name = L"C:\\not there yet.log";
-  std::vector<HWND> dialogs;
-  EnumThreadWindows(GetCurrentThreadId(), &collectDialog, reinterpret_cast<LPARAM>(&dialogs));
-  if (dialogs.size() > 1) {
-    for (HWND dialog : dialogs) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    return;
-  }
-  if (dialogs.empty()) return;
-  HWND box = GetDlgItem(dialogs[0], 0x47C);  // the file name combo box, or else the edit
-  if (!box) box = GetDlgItem(dialogs[0], 0x480);
-  if (!box || GetWindowTextLengthW(box) > 0) return;
-  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-  PostMessageW(dialogs[0], WM_COMMAND, IDOK, 0);
-}
-
-TEST(FileDialogs, AcceptAFileThatDoesNotExistYet) {
-  UINT_PTR timer = SetTimer(nullptr, 0, 50, &answerWithNewFile);
-  auto chosen = Win32FileDialogs().openFile({"Vyber subor", "Všetky súbory|*.*", "", "", false});
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(chosen, std::string("C:\\not there yet.log"));
 }
 
 // Whether the token itself reports the privilege switched on.
