@@ -5,11 +5,15 @@
 #include <windows.h>
 #include <winperf.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "cpuload/cpu_sampler.h"
 #include "fakes/fake_performance_data.h"
+#include "platform/win32/downloader_win32.h"
+#include "platform/win32/files_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/performance_data_win32.h"
 #include "platform/win32/power_win32.h"
@@ -241,6 +245,32 @@ TEST(RemoteAccess, StringTableRefusalsAndNotifyWindows) {
     ASSERT_TRUE(IsWindow(msg.hwnd));
   }
   EXPECT_FALSE(IsWindow(msg.hwnd));
+}
+
+// From the web server on 127.0.0.1 that CTest starts for the run (http_server.sh).
+TEST(Downloader, FetchesTheServersCopyAfreshEachTime) {
+  const char* state = std::getenv("DOZORIK_HTTP_STATE");
+  if (!state) GTEST_SKIP() << "run through ctest, which starts the web server";
+  std::string served = "Z:" + std::string(state);  // Wine shows the Unix root as Z:
+  std::replace(served.begin(), served.end(), '/', '\\');
+  std::string port;
+  ASSERT_TRUE(std::ifstream(served + "\\port") >> port);
+  const std::string url = "http://127.0.0.1:" + port + "/dozorik.ver";
+  const std::string published = served + "\\root\\dozorik.ver";
+  TempDir dir("dozorik download");
+  Win32Downloader downloader;
+  // The file changes within the same second as like as not: no cached copy may answer.
+  for (const std::string& bytes : {std::string("\0\0\0\0\0\0\xFC?", 8), std::string("x")}) {
+    writeFile(widen(published), bytes);
+    EXPECT_TRUE(downloader.download(url, dir.at("dozorik.ver")));
+    EXPECT_EQ(contents(dir.at("dozorik.ver")), fileBytes(widen(published)));
+  }
+  // Gone from the server: Wine, like Windows at times, saves the server's
+  // error page (which never reads as a version) rather than failing.
+  DeleteFileW(widen(published).c_str());
+  if (downloader.download(url, dir.at("dozorik.ver"))) {
+    EXPECT_NE(contents(dir.at("dozorik.ver")), "x") << "the last copy is no answer";
+  }
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
-// The program over the real platform where the end-to-end suite can't look:
-// its captions in the window's own font, and the update check against a
-// web server.
+// The program's windows as Windows draws them: every caption in its
+// control's own font, which the end-to-end suite can't measure.
 
-#include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include "app/usage.h"
+#include "fakes/scripted_sampler.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/native_window.h"
 #include "win32/wine_test_support.h"
@@ -14,8 +12,11 @@
 namespace dozorik {
 namespace {
 
-TEST_F(ProgramTest, EveryCaptionFitsItsControlInTheWindowsFont) {
-  TUsage usage(real, app, sampler);
+TEST(Captions, EveryCaptionFitsItsControlInTheWindowsFont) {
+  fakes::FakePorts fake;
+  ui::Application app{fake.messages, fake.pump};
+  fakes::ScriptedSampler sampler;
+  TUsage usage(fake.ports, app, sampler);
   win32::NativeWindow window(usage, app);
   win32::NativeWindow options(usage.Options, app, window), countdown(usage.Countdown, app, window);
   usage.Countdown.Action.setText("Počítač sa reštartuje o");  // the longest it shows
@@ -57,45 +58,6 @@ TEST_F(ProgramTest, EveryCaptionFitsItsControlInTheWindowsFont) {
     }
     EXPECT_LE(inked, room) << c->name() << " \"" << c->text() << "\"";
   }
-}
-
-// Against the web server on 127.0.0.1 that CTest starts for the run (http_server.sh).
-TEST_F(ProgramTest, TheUpdateCheckOffersOnlyANewerVersion) {
-  const char* state = std::getenv("DOZORIK_HTTP_STATE");
-  if (!state) GTEST_SKIP() << "run through ctest, which starts the web server";
-  std::string served = "Z:" + std::string(state);  // Wine shows the Unix root as Z:
-  std::replace(served.begin(), served.end(), '/', '\\');
-  std::string port;
-  ASSERT_TRUE(std::ifstream(served + "\\port") >> port);
-  const std::string server = "127.0.0.1:" + port, file = served + "\\root\\dozorik.ver";
-  // Publishes the bytes (none: a 404) and answers the caption and text of the one box shown.
-  auto check = [&](const std::string& published) {
-    DeleteFileW(win32::widen(file).c_str());
-    if (!published.empty()) std::ofstream(file, std::ios::binary) << published;
-    messages.shown.clear();
-    TUsage usage(real, app, sampler);
-    usage.useUpdateServer(server);
-    app.dispatch([&] { usage.SpeedButton4Click(); });
-    EXPECT_EQ(messages.shown.size(), 1u);
-    return messages.shown.empty() ? "" : messages.shown[0].caption + ": " + messages.shown[0].text;
-  };
-  auto version = [](double v) { return std::string(reinterpret_cast<const char*>(&v), 8); };
-  // The file changes within the same second as like as not: no cached copy may answer.
-  const std::string notNewer = "Dozorik: Novsia verzia zatial neexistuje :-)";
-  const std::string offer =
-      "Confirm: Bola najdena novsia verzia (1" + realLocale.decimalSeparator() + "72).  Stiahnut ?";
-  const std::string failed = "Warning: Neuspesne spojenie so serverom !(" + server + ")";
-  // A short file is left in place, and a failed download (a 404) must not read it.
-  const std::pair<std::string, std::string> cases[] = {{std::string("\x00\x00\xF0\x3F", 4), failed},
-                                                       {"", failed},
-                                                       {version(1.71), notNewer},
-                                                       {version(1.5), notNewer},
-                                                       {version(1.72), offer},
-                                                       {version(1.71), notNewer}};
-  messages.answer = MessageAnswer::Yes;
-  for (const auto& [published, box] : cases) EXPECT_EQ(check(published), box);
-  EXPECT_EQ(shell.browsed, std::vector<std::string>{"http://" + server + "/dozorik.rar"});
-  EXPECT_FALSE(std::filesystem::exists(win32::widen(dir.at("dozorik.ver"))));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
-// What the Wine tests share: a scratch folder, reads past the adapters, and
-// the program over some of the real platform.
+// What the Wine tests share: a scratch folder and reads past the adapters.
 
 #include <windows.h>
 // After <windows.h>, which it needs.
@@ -14,13 +13,8 @@
 #include <string>
 
 #include "fakes/fake_ports.h"
-#include "fakes/scripted_sampler.h"
-#include "platform/win32/downloader_win32.h"
-#include "platform/win32/files_win32.h"
-#include "platform/win32/locale_win32.h"
 #include "platform/win32/wide.h"
 #include "support/outside.h"
-#include "ui/application.h"
 
 namespace dozorik {
 
@@ -48,27 +42,6 @@ struct TempDir {
   }
   std::string at(const std::string& name) const { return path + "\\" + name; }
   std::string path;
-};
-
-// The program in a scratch folder, over the real files, locale and
-// downloader; fakes for the rest, so no browser starts and no box waits for
-// a user.
-class ProgramTest : public ::testing::Test, protected fakes::FakePorts {
- protected:
-  ProgramTest() {
-    process.path = dir.at("dozorik.exe");
-    app.setTitle("Dozorik");
-  }
-
-  TempDir dir{"dozorik program"};
-  win32::Win32FileSystem realFiles;
-  win32::Win32Locale realLocale;
-  win32::Win32Downloader realDownloader;
-  Ports real{registry, clock,        realLocale, realFiles,     shell, messages,
-             pump,     process,      dialogs,    power,         power, textMeasure,
-             screen,   remoteAccess, strings,    realDownloader};
-  fakes::ScriptedSampler sampler;
-  ui::Application app{messages, pump};
 };
 
 }  // namespace dozorik
