@@ -104,12 +104,14 @@ class ProgramEndToEnd : public ::testing::Test {
   static void store(const wchar_t* name, const std::wstring& value) {
     setRegistryValue(kProgramKey, name, value);
   }
-  // Every value the close stores, as "name=value" one after another.
-  static std::wstring settings() {
+  // Values as "name=value" one after another; unless named, every one the
+  // close stores.
+  static std::wstring settings(std::vector<const wchar_t*> names = {
+                                   L"Vyber", L"LogType", L"Logfile", L"Prezvonit", L"screenshot",
+                                   L"Telefon", L"Parameter1", L"Parameter2", L"Sekund", L"colaps",
+                                   L"Vytazenost", L"Launchafter", L"App"}) {
     std::wstring all;
-    for (const wchar_t* name :
-         {L"Vyber", L"LogType", L"Logfile", L"Prezvonit", L"screenshot", L"Telefon", L"Parameter1",
-          L"Parameter2", L"Sekund", L"colaps", L"Vytazenost", L"Launchafter", L"App"}) {
+    for (const wchar_t* name : names) {
       all += std::wstring(all.empty() ? L"" : L" ") + name + L"=" + setting(name);
     }
     return all;
@@ -306,12 +308,8 @@ TEST_F(ProgramEndToEnd, TheFurtherOptionsAwaitTheLoadEndTheWatchSoonAndCountDown
   program.type(program.control(L"Edit", {296, 218}, options), L"700");
   program.click(program.controlWithText(L"OK", options));
   EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, 10));
-  std::wstring stored;
-  for (const wchar_t* name :
-       {L"Bdiet", L"Tikov", L"Tolerancia", L"NajprvZataz", L"Jadro", L"Odpocet"}) {
-    stored += setting(name) + L" ";
-  }
-  EXPECT_EQ(stored, L"true 25 3 true true 600 ");
+  EXPECT_EQ(settings({L"Bdiet", L"Tikov", L"Tolerancia", L"NajprvZataz", L"Jadro", L"Odpocet"}),
+            L"Bdiet=true Tikov=25 Tolerancia=3 NajprvZataz=true Jadro=true Odpocet=600");
 
   program.click(program.eye());
   EXPECT_EQ(program.status(1), L"Najprv čakám na záťaž CPU od: 80 %");
