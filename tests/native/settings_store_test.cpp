@@ -13,17 +13,6 @@ class SettingsStoreTest : public UsageTest {
   std::string runOnce(const std::string& name) { return *fake.registry.readString(kRunOnce, name); }
 };
 
-TEST_F(SettingsStoreTest, AnUncleanEndIsReportedOnce) {
-  usage.FormCreate();  // a fresh account: no warning, and the marker
-  EXPECT_EQ(stored("colaps"), "true");
-  TUsage crashed(fake.ports, app, sampler);  // the first one never closed
-  crashed.FormCreate();
-  crashed.closeQuery();
-  TUsage next(fake.ports, app, sampler);
-  next.FormCreate();
-  EXPECT_EQ(boxes(), Strings{"Warning: Program nebol naposledy korektne ukončený !"});
-}
-
 // Each value, restored alone, as the close saves it again.
 TEST_F(SettingsStoreTest, StoredValuesComeBackClampedAndCompareExactly) {
   const std::tuple<const char*, const char*, const char*> rows[] = {

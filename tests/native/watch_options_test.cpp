@@ -18,21 +18,8 @@ class WatchOptionsTest : public UsageTest {
   }
 };
 
-TEST(WatchOptions, StoredTextsReadAsTheirDefaultsUnlessTheyAreValid) {
-  const auto read = [](std::map<std::string, std::string> stored) {
-    const WatchOptions o = readWatchOptions([&](const std::string& name) { return stored[name]; });
-    return std::to_string(o.keepAwake) + std::to_string(o.busyFirst) +
-           std::to_string(o.busiestProcessor) + " " + std::to_string(o.quietTicks) + " " +
-           std::to_string(o.spikeTolerance) + " " + std::to_string(o.countdownSeconds);
-  };
-  EXPECT_EQ(read({{"Bdiet", "False"}, {"NajprvZataz", "True"}, {"Tikov", "abc"}}), "100 250 0 0");
-  EXPECT_EQ(read({{"Bdiet", "false"}, {"NajprvZataz", "true"}, {"Jadro", "true"},
-                  {"Tikov", "100"}, {"Tolerancia", "7"}, {"Odpocet", "20"}}), "011 100 7 20");
-  EXPECT_EQ(read({{"Tikov", "10"}, {"Tolerancia", "60"}, {"Odpocet", "900"}}), "100 25 50 600");
-}
-
 TEST_F(WatchOptionsTest, AShorterQuietLengthEndsTheWatchSoonerAndSizesTheGauge) {
-  armWith({{"Tikov", "25"}});
+  armWith({{"Tikov", "10"}});  // read as the shortest, 25
   EXPECT_EQ(usage.Gauge1.maxValue(), 25);
   ticks(24, 0.01);
   EXPECT_TRUE(usage.Timer1.enabled());
