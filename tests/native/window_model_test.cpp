@@ -50,14 +50,12 @@ TEST(Timer, TellsItsRealisationOfRealChangesOnly) {
   EXPECT_EQ(view.changes, 2);
 }
 
-TEST(TimeOfDay, FollowsTheLocalesClockSeparatorAndMarker) {
+TEST(TimeOfDay, FollowsTheLocalesTwelveHourClock) {
   TimeFormat format;
   format.twelveHour = true;
   format.hourLeadingZero = false;
   EXPECT_EQ(longTimeOfDay({2027, 1, 3, 14, 3, 27}, format), "2:03:27 PM");
   EXPECT_EQ(shortTimeOfDay({2027, 1, 3, 0, 30}, format), "12:30 AM");
-  format = {".", true, true, "午前", "", true};  // the marker first, and no blank without one
-  EXPECT_EQ(shortTimeOfDay({2027, 1, 3, 9, 5}, format), "午前 09.05");
 }
 
 }  // namespace dozorik::ui
