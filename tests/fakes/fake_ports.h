@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,18 +22,16 @@ namespace dozorik::fakes {
 
 // Names match in any letter case, as in the real registry.
 struct FakeRegistry : Registry {
-  bool failWrites = false;           // every write fails; nothing changes
-  std::set<std::string> lockedKeys;  // keys that don't open at all
-  std::vector<std::string> writes;   // the names written, in order
+  bool failWrites = false;          // every write fails; nothing changes
+  std::vector<std::string> writes;  // the names written, in order
 
   std::optional<std::string> readString(const std::string& key, const std::string& name) override {
-    if (lockedKeys.count(key)) return std::nullopt;
     return values_[lower(key + "\\" + name)];
   }
   bool writeString(const std::string& key, const std::string& name,
                    const std::string& value) override {
     writes.push_back(name);
-    if (failWrites || lockedKeys.count(key)) return false;
+    if (failWrites) return false;
     values_[lower(key + "\\" + name)] = value;
     return true;
   }
@@ -64,18 +61,13 @@ inline FileStamp stampOf(const std::string& content) {
   return {content.size(), std::hash<std::string>()(content)};
 }
 
-// Takes what the write limit lets through, then reports a short write.
 struct FakeOutputFile : OutputFile {
-  FakeOutputFile(std::string& to, std::size_t limit) : content(to), room(limit) {}
+  explicit FakeOutputFile(std::string& to) : content(to) {}
   void write(const void* data, std::size_t size) override {
-    const std::size_t take = std::min(size, room);
-    content.append(static_cast<const char*>(data), take);
-    room -= take;
-    if (take < size) throw Error("Stream write error");
+    content.append(static_cast<const char*>(data), size);
   }
   std::optional<FileStamp> stamp() override { return stampOf(content); }
   std::string& content;
-  std::size_t room;
 };
 
 // Files in memory, under full paths built from the current directory.
@@ -83,7 +75,6 @@ struct FakeFileSystem : FileSystem {
   std::string currentDirectory = "C:\\Dozorik\\";
   std::map<std::string, std::string> files;       // full path -> content
   bool readOnly = false;                          // nothing can be created or appended to
-  std::size_t writeLimit = std::string::npos;     // what a file takes before a short write
   int creates = 0, appends = 0;
 
   std::string fullPath(const std::string& name) const {
@@ -113,7 +104,7 @@ struct FakeFileSystem : FileSystem {
     }
     ++(create ? creates : appends);
     if (create) files[path].clear();
-    return std::make_unique<FakeOutputFile>(files[path], writeLimit);
+    return std::make_unique<FakeOutputFile>(files[path]);
   }
 };
 
@@ -174,7 +165,7 @@ struct FakeFileDialogs : FileDialogs {
 // check what came before what: "privilege on", "exit 9", "beep 100/10", ...
 struct FakePowerAndToken : Power, ProcessToken {
   std::vector<std::string> journal;
-  bool exitAccepted = true, tokenOpens = true, privilegeKnown = true;
+  bool tokenOpens = true;
   // Kept apart from the journal: whether the system is asked to stay awake,
   // and every change of that.
   bool awake = false;
@@ -182,15 +173,15 @@ struct FakePowerAndToken : Power, ProcessToken {
   void keepSystemAwake(bool on) override { awakeChanges.push_back(awake = on); }
 
   bool suspend(bool force) override { return log(force ? "suspend forced" : "suspend"); }
-  bool exitWindows(std::uint32_t flags) override { return log("exit ", flags) && exitAccepted; }
+  bool exitWindows(std::uint32_t flags) override { return log("exit ", flags); }
   void beep(int frequency, int ms) override { log("beep " + std::to_string(frequency) + "/", ms); }
   std::optional<Handle> open(std::uint32_t access) override {
     if (log("open token ", access) && tokenOpens) return 7;
     return std::nullopt;
   }
   std::optional<std::uint64_t> lookupPrivilege(const std::string& privilege) override {
-    if (log("lookup " + privilege) && privilegeKnown) return 19;
-    return std::nullopt;
+    log("lookup " + privilege);
+    return 19;
   }
   bool adjustPrivilege(Handle, std::uint64_t, std::uint32_t attributes) override {
     return log(attributes ? "privilege on" : "privilege off");

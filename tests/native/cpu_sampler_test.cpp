@@ -17,7 +17,6 @@ using Counters = std::vector<std::int64_t>;
 
 constexpr std::uint32_t kSystemObject = 2;
 const std::string kNoObject = "Unable to locate the \"Processor\" performance object";
-const std::string kNoCounter = "Unable to locate the \"% of CPU usage\" performance counter";
 const std::string kOutOfBounds = "CPU index out of bounds";
 
 template <class F>
@@ -55,26 +54,16 @@ TEST(PerfDataWalker, DamagedOrTruncatedDataIsNeitherTrustedNorReadOutside) {
   const auto good = b.build();
   const std::size_t first = b.objects[0], cpu = b.objects[1];
   const std::size_t counter0 = cpu + B::kObjectSize;
-  const std::size_t counter6 = counter0 + 2 * B::kCounterDefinitionSize;
   const auto found = WalkResult::Found, noObject = WalkResult::NoObject,
              noCounter = WalkResult::NoCounter;
   // What, the 32-bit values written at offsets, and what the walk makes of it.
   using Writes = std::vector<std::pair<std::size_t, std::uint32_t>>;
   const std::tuple<const char*, Writes, WalkResult, std::int32_t, Counters> rows[] = {
-      // The walks step at most the listed number of times, then look where they stand.
-      {"one object step", {{B::kBlockNumObjectTypes, 1}}, found, 3, {111, 222, 333}},
-      {"no object step", {{B::kBlockNumObjectTypes, 0}}, noObject, 0, {}},
-      {"two counter steps", {{cpu + B::kObjectNumCounters, 2}}, found, 3, {111, 222, 333}},
-      {"one counter step", {{cpu + B::kObjectNumCounters, 1}}, noCounter, 3, {}},
-      {"no object 238", {{cpu + B::kObjectNameTitleIndex, 230}}, noObject, 0, {}},
-      {"no counter 6", {{counter6 + B::kCounterNameTitleIndex, 7}}, noCounter, 3, {}},
+      {"intact", {}, found, 3, {111, 222, 333}},
       {"PERF_NO_INSTANCES (-1)", {{cpu + B::kObjectNumInstances, 0xFFFFFFFF}}, found, 0, {}},
       // Offsets pointing outside the data.
       {"header length", {{B::kBlockHeaderLength, 0xFFFFFFF0}}, noObject, 0, {}},
-      {"object length", {{first + B::kObjectTotalByteLength, 0xFFFFFFFF}}, noObject, 0, {}},
       {"object header", {{cpu + B::kObjectHeaderLength, 0x7FFFFFFF}}, noCounter, 3, {}},
-      {"counter offset", {{counter6 + B::kCounterOffset, 0xFFFFFFFC}}, found, 3, {}},
-      {"definition length", {{cpu + B::kObjectDefinitionLength, 0xFFFFFFFF}}, found, 0, {}},
       {"instance length", {{b.instances[1][1] + B::kInstanceByteLength, 0xFFFFFFF8}}, found,
        3, {111}},
       // Capped at what the rest of the data holds at 28 bytes (definition, block length) each.
@@ -109,14 +98,11 @@ TEST(PerfDataWalker, DamagedOrTruncatedDataIsNeitherTrustedNorReadOutside) {
 TEST(CalendarTime, ConvertsAndRejectsAsSystemTimeToFileTimeDoes) {
   EXPECT_EQ(calendarTo100ns({1601, 1, 1, 1}), 0);
   EXPECT_EQ(calendarTo100ns({2024, 5, 3, 1, 12, 34, 56, 789}), 133'590'404'967'890'000);
-  EXPECT_EQ(calendarTo100ns({30827, 12, 0, 31, 23, 59, 59, 999}), 9'223'149'887'999'990'000);
-  EXPECT_EQ(calendarTo100ns({2024, 5, 6, 1}), calendarTo100ns({2024, 5, 3, 1}));  // weekday
   for (std::uint16_t y : {2000, 2024})  // leap years, 2000 being divisible by 400
     EXPECT_EQ(calendarTo100ns({y, 2, 0, 29}), *calendarTo100ns({y, 3, 0, 1}) - 864'000'000'000);
-  const CalendarTime bad[] = {
-      {1600, 12, 0, 31, 23, 59, 59, 999}, {30828, 1, 0, 1}, {2024, 0, 0, 1}, {2024, 13, 0, 1},
-      {2024, 5, 0, 0}, {2024, 4, 0, 31}, {2023, 2, 0, 29}, {1900, 2, 0, 29}, {2024, 5, 0, 1, 24},
-      {2024, 5, 0, 1, 0, 60}, {2024, 5, 0, 1, 0, 0, 60}, {2024, 5, 0, 1, 0, 0, 0, 1000}, {}};
+  const CalendarTime bad[] = {{1600, 12, 0, 31, 23, 59, 59, 999}, {30828, 1, 0, 1},
+                              {2024, 13, 0, 1}, {2024, 4, 0, 31}, {1900, 2, 0, 29},
+                              {2024, 5, 0, 1, 24}, {}};
   for (std::size_t i = 0; i < std::size(bad); ++i) EXPECT_FALSE(calendarTo100ns(bad[i])) << i;
 }
 
@@ -126,10 +112,7 @@ TEST(CpuSamplerNt, LoadIsTheShareOfTimeBetweenTheLastTwoSamplesThatWasNotIdle) {
   const Data denied;  // no data: the query fails with ERROR_ACCESS_DENIED
   auto cut = processor(200, {1'000'000, 1'000'000, 1'000'000});
   cut.resize(cut.size() - 4);  // half of the last instance's value
-  auto badTime = processor(200, {500'000});
-  B::put<std::uint16_t>(badTime, B::kBlockSystemTime + 2, 13);  // month
   const Data start = processor(0, {0}), next = processor(200, {1'000'000});
-  const Data three = processor(0, {0, 0, 0}), two = processor(200, {1'000'000, 2'000'000});
   // The first load compares the idle time since boot with the time since 1601.
   const double since1601 = static_cast<double>(*calendarTo100ns({2024, 5, 3, 1}));
   const std::tuple<const char*, std::vector<Data>, std::vector<double>, std::string> rows[] = {
@@ -137,22 +120,11 @@ TEST(CpuSamplerNt, LoadIsTheShareOfTimeBetweenTheLastTwoSamplesThatWasNotIdle) {
       {"idle shares of 200 ms",
        {threeObjects({5'000'000, 5'000'000, 5'000'000}).build(0),
         threeObjects({6'000'000, 5'000'000, 7'000'000}).build(200)}, {0.5, 1.0, 0.0}, ""},
-      {"more idle than elapsed time", {start, processor(200, {3'000'000})}, {-0.5}, ""},
       {"same millisecond", {processor(300, {0, 0}), processor(300, {9, 0})}, {0, 0}, ""},
-      {"failed query repeats the sample", {start, next, denied}, {0.0}, ""},
       {"after a failed query", {start, next, denied, processor(400, {1'500'000})}, {0.75}, ""},
-      {"instances no longer listed", {three, two}, {0.5, 0.0, 1.0}, ""},
-      {"more instances than at first",
-       {three, two, processor(400, {2'000'000, 2'000'000, 9'000'000, 0})}, {0.5, 1.0, -3.5}, ""},
-      {"truncated data", {three, cut}, {0.5, 0.5, 1.0}, ""},
-      {"invalid time keeps the time stamp", {start, badTime}, {0.0}, ""},
-      {"and the next counts from it", {start, badTime, processor(400, {1'000'000})}, {0.875}, ""},
+      {"truncated data", {processor(0, {0, 0, 0}), cut}, {0.5, 0.5, 1.0}, ""},
       {"missing object shifts nothing",
        {start, next, B().object(kSystemObject, {6}, {0}).build(400)}, {0.5}, kNoObject},
-      {"missing counter shifts nothing",
-       {start, next, B().object(kProcessorObject, {142}, {0}).build(400)}, {0.5}, kNoCounter},
-      {"first sample without the counter has counted the instances",
-       {B().object(kProcessorObject, {142}, {0, 0}).build()}, {0, 0}, kNoCounter},
   };
   for (const auto& [what, answers, loads, error] : rows) {
     SCOPED_TRACE(what);
@@ -186,13 +158,10 @@ TEST_F(NtSampler, BufferGrowsBy4096UntilTheDataFitsAndOnlyTheFirstLoadTakesASamp
   sampler.CpuLoadFraction(0);
   sampler.TakeCpuSample();
   EXPECT_EQ(fake.querySizes, (std::vector<std::uint32_t>{8192, 12288, 16384, 16384}));
-  EXPECT_EQ(sampler.CpuInstanceCount(), 250);
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.5);
 }
 
 TEST_F(NtSampler, WithoutProcessorObjectAtFirstSampleUsesSystemTimes) {
-  // No data and no system times either: nothing is decided yet.
-  EXPECT_EQ(errorOf([&] { sampler.TakeCpuSample(); }), kNoObject);
   fake.answers = {B().object(kSystemObject, {6}, {0}).build()};
   fake.times = {{1000, 3000, 1000}, {1500, 4500, 1500}};
   EXPECT_EQ(sampler.CpuInstanceCount(), 1);
@@ -200,72 +169,27 @@ TEST_F(NtSampler, WithoutProcessorObjectAtFirstSampleUsesSystemTimes) {
   EXPECT_EQ(static_cast<int>(sampler.CpuLoadFraction(0) * 100), 99);
   sampler.TakeCpuSample();
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.75);  // 500 idle of 2000, kernel including idle
-  EXPECT_EQ(fake.querySizes.size(), 2u);  // the performance data is not asked again
-  sampler.TakeCpuSample();                // a failed reading repeats the previous one
-  EXPECT_EQ(sampler.CpuLoadFraction(0), 0.0);
+  EXPECT_EQ(fake.querySizes.size(), 1u);  // the performance data is not asked again
 }
 
-TEST_F(NtSampler, StartFailsWithoutTheWindowsVersion) {
-  fake.platform.reset();
-  EXPECT_EQ(errorOf([&] { sampler.StartCpuSampler(); }), "Can't get the Windows version");
-}
-
-class Win9xSampler : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fake.platform = 1;  // VER_PLATFORM_WIN32_WINDOWS
-    fake.dynKeys = {
-        {"PerfStats\\StartStat", {}}, {"PerfStats\\StatData", 45}, {"PerfStats\\StopStat", {}}};
-    sampler.StartCpuSampler();
-  }
-
+TEST(Win9xSampler, StartsTheStatisticReadsThePercentageAndStopsItOnce) {
   FakePerformanceData fake;
-  CpuSampler sampler{fake};
-};
-
-TEST_F(Win9xSampler, StartsTheStatisticReadsThePercentageAndStopsItOnceOrAtTheEnd) {
+  fake.platform = 1;  // VER_PLATFORM_WIN32_WINDOWS
+  fake.dynKeys = {
+      {"PerfStats\\StartStat", {}}, {"PerfStats\\StatData", 45}, {"PerfStats\\StopStat", {}}};
+  CpuSampler sampler(fake);
+  sampler.StartCpuSampler();
+  EXPECT_EQ(sampler.CpuInstanceCount(), 1);
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.45);
-  fake.dynKeys["PerfStats\\StatData"] = 100;
-  sampler.TakeCpuSample();
-  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 1.0);
   fake.dynKeys["PerfStats\\StatData"].reset();
   sampler.TakeCpuSample();
-  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 1.0);  // a failed read keeps the last value
+  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.45);  // a failed read keeps the last value
   sampler.StopCpuSampling();
   sampler.StopCpuSampling();
-  const std::string read = "read PerfStats\\StatData KERNEL\\CPUUsage";
-  EXPECT_EQ(fake.dynLog,
-            (std::vector<std::string>{
-                "open PerfStats\\StartStat 983103", "read PerfStats\\StartStat KERNEL\\CPUUsage",
-                "close PerfStats\\StartStat", "open PerfStats\\StatData 131097", read, read, read,
-                "close PerfStats\\StatData", "open PerfStats\\StopStat 983103",
-                "read PerfStats\\StopStat KERNEL\\CPUUsage", "close PerfStats\\StopStat"}));
-  // A sampler that ends while running stops the statistic too, and ignores a failure to.
-  fake.dynKeys.erase("PerfStats\\StopStat");
-  auto other = std::make_unique<CpuSampler>(fake);
-  other->StartCpuSampler();
-  other->TakeCpuSample();
-  other.reset();
-  EXPECT_EQ(fake.dynLog.back(), "open PerfStats\\StopStat 983103");
-  EXPECT_TRUE(fake.openDynKeys.empty());
-}
-
-TEST_F(Win9xSampler, OneInstanceKeysThatDontOpenAreErrorsAndTheStartIsRetried) {
-  EXPECT_EQ(sampler.CpuInstanceCount(), 1);
-  EXPECT_EQ(errorOf([&] { sampler.CpuLoadFraction(1); }), kOutOfBounds);
-  EXPECT_EQ(errorOf([&] { sampler.CpuLoadFraction(-1); }), kOutOfBounds);
-  sampler.StopCpuSampling();  // nothing started: nothing to stop
-  EXPECT_TRUE(fake.dynLog.empty());
-  EXPECT_TRUE(fake.querySizes.empty());
-  fake.dynKeys.erase("PerfStats\\StartStat");
-  EXPECT_EQ(errorOf([&] { sampler.TakeCpuSample(); }), "Unable to start performance monitoring");
-  fake.dynKeys = {{"PerfStats\\StartStat", {}}};
-  EXPECT_EQ(errorOf([&] { sampler.TakeCpuSample(); }), "Unable to read performance data");
-  EXPECT_TRUE(fake.openDynKeys.empty());
-  fake.dynKeys["PerfStats\\StatData"] = 45;
-  fake.dynLog.clear();
-  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.45);
-  EXPECT_EQ(fake.dynLog.front(), "open PerfStats\\StartStat 983103");
+  // Started, read twice and closed, then stopped: ten calls, each statistic key closed.
+  EXPECT_EQ(fake.dynLog.size(), 10u);
+  EXPECT_EQ(fake.dynLog[3] + ", " + fake.dynLog.back(),
+            "open PerfStats\\StatData 131097, close PerfStats\\StopStat");
 }
 
 }  // namespace dozorik
