@@ -6,8 +6,10 @@
 namespace dozorik::ui {
 
 // A decimal integer as the program stores and types them: an optional sign
-// and decimal digits, nothing else (no blanks, no "0x"), within 32 bits.
-// Nothing for any other text.
+// and decimal digits, with blanks around them allowed (nothing else: no
+// blanks inside, no "0x"). A number beyond 32 bits, however many digits it
+// has, reads as the nearest 32-bit value, so that a range clamps it rather
+// than taking it for no number at all. Nothing for any other text.
 std::optional<int> integerFromText(const std::string& text);
 
 }  // namespace dozorik::ui

@@ -1,4 +1,5 @@
 #include <map>
+#include <tuple>
 
 #include "native/usage_fixture.h"
 
@@ -25,6 +26,22 @@ TEST_F(WatchOptionsTest, AShorterQuietLengthEndsTheWatchSoonerAndSizesTheGauge) 
   EXPECT_TRUE(usage.Timer1.enabled());
   tick(0.01);
   EXPECT_FALSE(usage.Timer1.enabled());
+}
+
+TEST(WatchOptions, StoredTextsReadAsNumbersWithBlanksAndAnyLengthClampedElseTheDefault) {
+  const std::tuple<const char*, const char*, int WatchOptions::*, int> rows[] = {
+      {"Tikov", " 3000 ", &WatchOptions::quietTicks, 3000},
+      {"Tikov", "99999999999", &WatchOptions::quietTicks, 3000},
+      {"Tikov", "-5", &WatchOptions::quietTicks, 25},
+      {"Tikov", "1 0", &WatchOptions::quietTicks, 250},
+      {"Tolerancia", "51", &WatchOptions::spikeTolerance, 50},
+      {"Odpocet", "\t30", &WatchOptions::countdownSeconds, 30},
+      {"Odpocet", "0x10", &WatchOptions::countdownSeconds, 0}};
+  for (auto [name, text, field, value] : rows) {
+    const WatchOptions options = readWatchOptions(
+        [&](const std::string& asked) { return asked == name ? text : std::string(); });
+    EXPECT_EQ(options.*field, value) << name << "=" << text;
+  }
 }
 
 TEST_F(WatchOptionsTest, SpikesUpToTheToleranceNeitherCountNorResetTheQuietRun) {
@@ -77,7 +94,7 @@ TEST_F(WatchOptionsTest, APowerActionCountsDownAndCanBeCancelledOrBroughtForward
   fake.power.journal.clear();
   usage.Koniec();
   usage.Countdown.Cancel.click();
-  EXPECT_EQ(usage.StatusBar1.panelText(1), "Reštart počítača zrušený");
+  EXPECT_EQ(usage.StatusBar1.panelText(1), "Restart pocitaca zruseny");
   usage.RadioButton2.click();  // shut down, at once
   usage.Koniec();
   usage.Countdown.Now.click();
