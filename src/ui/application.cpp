@@ -26,11 +26,26 @@ void Application::dispatch(const std::function<void()>& handler) noexcept {
   }
 }
 
+std::string Application::errorKind(const std::string& text) {
+  std::string kind;
+  bool quoted = false;
+  for (char c : text) {
+    if (c == '"') {
+      quoted = !quoted;
+      kind += c;
+    } else if (!quoted) {
+      kind += c;
+    }
+  }
+  return kind;
+}
+
 void Application::showError(const std::string& message) {
   // The box runs its own message loop, so timer ticks keep arriving while it
-  // is open. A fault that repeats at each tick would pile up boxes, so a
-  // repeat of the error on screen is dropped; any other error waits its turn
-  // and is shown once the open box has closed.
+  // is open. A fault that repeats at each tick, or a folder that refuses one
+  // file after another, would pile up boxes in front of a window nobody
+  // watches: an error of a kind on screen or waiting is dropped, and only a
+  // few others wait their turn until the open box has closed.
   const std::string text = errorText(message);
   if (!shownError_) {
     shownError_ = text;
@@ -46,10 +61,11 @@ void Application::showError(const std::string& message) {
     shownError_.reset();
     return;
   }
-  if (text != *shownError_ &&
-      std::find(waitingErrors_.begin(), waitingErrors_.end(), text) == waitingErrors_.end()) {
-    waitingErrors_.push_back(text);
-  }
+  const std::string kind = errorKind(text);
+  const bool known = kind == errorKind(*shownError_) ||
+                     std::any_of(waitingErrors_.begin(), waitingErrors_.end(),
+                                 [&](const std::string& waiting) { return errorKind(waiting) == kind; });
+  if (!known && waitingErrors_.size() < kMaxWaitingErrors) waitingErrors_.push_back(text);
 }
 
 }  // namespace dozorik::ui

@@ -33,9 +33,10 @@ class Application {
   void processMessages() { pump_.processMessages(); }
 
   // Runs an event handler. An error it raises ends it and is shown in the
-  // error box. One box is open at a time: while it is, a repeat of its error
-  // (a tick that fails again and again) is dropped, and other errors are
-  // shown in turn once it has closed.
+  // error box. One box is open at a time: while it is, an error of a kind
+  // already shown or waiting (a tick that fails again and again, the same
+  // file refused under another name) is dropped, and up to
+  // kMaxWaitingErrors others are shown in turn once it has closed.
   void dispatch(const std::function<void()>& handler) noexcept;
 
   // Shows an error in the error box, as an error a handler raised would be.
@@ -44,6 +45,10 @@ class Application {
   // The error box's text: a full stop is added after a last character that
   // sorts above ".".
   static std::string errorText(const std::string& message);
+  // What tells one kind of error from another: its text with every quoted
+  // part (a file's name) left out.
+  static std::string errorKind(const std::string& text);
+  static constexpr std::size_t kMaxWaitingErrors = 3;
 
   void setView(ApplicationView* view) { view_ = view; }
 
