@@ -18,7 +18,8 @@ class ProcessToken {
   virtual std::optional<Handle> open(std::uint32_t access) = 0;
   // The locally unique identifier of a privilege on this system.
   virtual std::optional<std::uint64_t> lookupPrivilege(const std::string& name) = 0;
-  // Sets the attributes of one privilege; true when the call succeeded.
+  // Sets the attributes of one privilege; true only when the token holds
+  // the privilege and it was set (a token without it is a failure).
   virtual bool adjustPrivilege(Handle token, std::uint64_t privilege,
                                std::uint32_t attributes) = 0;
   virtual void close(Handle token) = 0;

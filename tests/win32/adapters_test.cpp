@@ -115,6 +115,8 @@ TEST(PowerAndToken, ShutdownPrivilegeIsSwitchedOnAndOff) {
   EXPECT_TRUE(enabledInToken(*token, *shutdown));
   EXPECT_TRUE(tokens.adjustPrivilege(*token, *shutdown, 0));
   EXPECT_FALSE(enabledInToken(*token, *shutdown));
+  // A privilege the token does not hold: the call succeeds, yet nothing was assigned.
+  EXPECT_FALSE(tokens.adjustPrivilege(*token, 0x7FFF, ProcessToken::kEnabled));
   tokens.close(*token);
   EXPECT_FALSE(tokens.lookupPrivilege("NoSuchPrivilege"));
   Win32Power power;

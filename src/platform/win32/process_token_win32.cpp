@@ -41,8 +41,13 @@ bool Win32ProcessToken::adjustPrivilege(Handle token, std::uint64_t privilege,
   // record too. It is asked for but not used.
   TOKEN_PRIVILEGES previous{};
   DWORD returned = 0;
-  return AdjustTokenPrivileges(toHandle(token), FALSE, &wanted, sizeof(previous), &previous,
-                               &returned) != 0;
+  if (!AdjustTokenPrivileges(toHandle(token), FALSE, &wanted, sizeof(previous), &previous,
+                             &returned)) {
+    return false;
+  }
+  // The call succeeds also when the token lacks the privilege; only the
+  // last error tells that nothing was assigned.
+  return GetLastError() != ERROR_NOT_ALL_ASSIGNED;
 }
 
 void Win32ProcessToken::close(Handle token) { CloseHandle(toHandle(token)); }
