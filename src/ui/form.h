@@ -40,6 +40,18 @@ class Form : public Control {
   // Asked before the window closes, by its close box or Escape; false keeps
   // it open.
   virtual bool closeQuery() { return true; }
+  // Windows asks whether the session may end (a log-off, shut-down or
+  // restart); another program may still cancel it. As a close, unless the
+  // form knows better.
+  virtual bool sessionEndQuery() { return closeQuery(); }
+  // The session ends now (the window goes with it), or, after the form said
+  // yes, goes on after all.
+  virtual void sessionEnd(bool /*ending*/) {}
+
+  // A further window that stays above every other program's windows and in
+  // sight while the main window is minimised: one that warns of something
+  // about to happen.
+  bool staysInSight() const { return staysInSight_; }
 
  protected:
   void addTimer(Timer& timer) { timers_.push_back(&timer); }
@@ -47,11 +59,13 @@ class Form : public Control {
     systemMenu_.push_back({std::move(text), std::move(onClick)});
   }
   void setDefaultButton(PushButton& button) { defaultButton_ = &button; }
+  void setStaysInSight(bool stays) { staysInSight_ = stays; }
 
  private:
   std::vector<Timer*> timers_;
   std::vector<MenuItem> systemMenu_;
   PushButton* defaultButton_ = nullptr;
+  bool staysInSight_ = false;
 };
 
 }  // namespace dozorik::ui

@@ -33,9 +33,11 @@ class TestForm : public ui::Form {
  public:
   TestForm() : Form("TestForm", 427, 413) {}
   bool closeQuery() override { return ++closeQueries, allowClose; }
+  void sessionEnd(bool ending) override { sessionEnds += ending ? "ended " : "cancelled "; }
 
   int closeQueries = 0;
   bool allowClose = true;
+  std::string sessionEnds;
 
   ui::Panel panel{this, "Panel", {8, 8, 201, 57}};
   ui::PictureButton picture{&panel, "Picture", {8, 4, 57, 49}, ui::Picture::Eye};
@@ -49,6 +51,12 @@ class TestForm : public ui::Form {
   ui::RadioButton first{&inner, "First", {8, 10, 17, 17}};
   ui::RadioButton second{&inner, "Second", {56, 10, 17, 17}};
   ui::CheckBox over{this, "Over", {16, 314, 17, 17}};
+};
+
+// A warning: above other programs, and in sight with the main window minimised.
+class WarningForm : public ui::Form {
+ public:
+  WarningForm() : Form("WarningForm", 200, 90) { setStaysInSight(true); }
 };
 
 // A further window: typing, a click and the default button.
@@ -165,11 +173,16 @@ TEST_F(NativeWindowTest, ThePumpKeepsTheQuitAndCloseAndSessionEndAskTheForm) {
   SendMessageW(main(), WM_ENDSESSION, FALSE, 0);
   EXPECT_TRUE(window->isOpen());
 
+  // Said yes, then another program cancelled the end: the form hears of it.
   form.allowClose = true;
   HWND closed = main();
   EXPECT_EQ(SendMessageW(closed, WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageW(closed, WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(window->isOpen());
+  EXPECT_EQ(SendMessageW(closed, WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageW(closed, WM_ENDSESSION, TRUE, 0);
-  EXPECT_EQ(form.closeQueries, 3);  // the session's end asked once
+  EXPECT_EQ(form.closeQueries, 4);  // each session's end asked once
+  EXPECT_EQ(form.sessionEnds, "cancelled ended ");
   EXPECT_FALSE(IsWindow(closed));
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   form.edit.setText("x");  // goes nowhere, harmlessly
@@ -206,6 +219,18 @@ TEST_F(NativeWindowTest, AFurtherWindowTakesKeysAndAModalOneBlocksTheMainUntilIt
   press(VK_ESCAPE);
   EXPECT_FALSE(IsWindow(shown) || app.formShown(second));
   EXPECT_EQ(second.closeQueries, 2);
+
+  // A warning stays in sight as the main window is minimised, unlike the others.
+  WarningForm warning;
+  app.showForm(warning);
+  app.showForm(second);
+  HWND warns = static_cast<HWND>(host.window(warning)->handle());
+  EXPECT_TRUE(GetWindowLongW(warns, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SendMessageW(main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsWindowVisible(warns));
+  EXPECT_FALSE(IsWindowVisible(control(second)));
+  app.closeForm(warning);
+  app.closeForm(second);
 
   // Once the modal window is open, its timer notes whether the main window
   // takes input, then leaves as told.

@@ -280,22 +280,35 @@ LRESULT NativeWindow::Impl::formMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
       return 0;
 
     case WM_QUERYENDSESSION:
-      // Windows shuts down, restarts or logs off: the main window's close
-      // query decides, and saves the settings on its way. Further windows
-      // go with the main window.
+      // Windows shuts down, restarts or logs off: the main window's form
+      // decides. Another program may still cancel the end, so nothing that
+      // can't be undone happens yet. Further windows go with the main one.
       if (!isMain) break;
       if (!alive()) return TRUE;
-      closeAnswered = askClose();
+      closeAnswered = false;
+      app.dispatch([&] { closeAnswered = form.sessionEndQuery(); });
       return closeAnswered;
 
     case WM_ENDSESSION:
       if (!isMain) break;
       if (wParam && alive()) {
-        if (!closeAnswered) askClose();
+        // Also when the end was forced without asking first.
+        if (!closeAnswered) app.dispatch([&] { form.sessionEndQuery(); });
+        app.dispatch([&] { form.sessionEnd(true); });
         destroyWindow();
+      } else if (!wParam && closeAnswered && alive()) {
+        // Cancelled after the form said yes: it takes back what it prepared.
+        app.dispatch([&] { form.sessionEnd(false); });
       }
       closeAnswered = false;
       return 0;
+
+    case WM_SHOWWINDOW:
+      // The system hides a window with its owner as the owner is minimised
+      // (DefWindowProc does it on SW_PARENTCLOSING). A warning of what is
+      // about to happen stays in sight.
+      if (!wParam && lParam == SW_PARENTCLOSING && form.staysInSight()) return 0;
+      break;
 
     case WM_DESTROY:
       // Closing the main window ends the program's message loop, and its

@@ -179,7 +179,9 @@ void NativeWindow::Impl::setIcons(HWND hwnd) {
 void NativeWindow::Impl::createWindow(HWND mainWindow) {
   const DWORD style = isMain ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
                              : WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  const DWORD exStyle = isMain ? 0 : WS_EX_DLGMODALFRAME;
+  // A warning stays above every other program's windows.
+  const DWORD exStyle =
+      isMain ? 0 : WS_EX_DLGMODALFRAME | (form.staysInSight() ? WS_EX_TOPMOST : 0);
   RECT frame{0, 0, form.clientWidth(), form.clientHeight()};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   window.reset(CreateWindowExW(exStyle, isMain ? kFormClass : kOwnedFormClass,
