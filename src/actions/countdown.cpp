@@ -19,9 +19,11 @@ const char* announcement(TUsage::PowerAction action) {
 
 const char* cancelled(TUsage::PowerAction action) {
   switch (action) {
-    case TUsage::PowerAction::Sleep: return "Uspanie počítača zrušené";
-    case TUsage::PowerAction::ShutDown: return "Vypnutie počítača zrušené";
-    case TUsage::PowerAction::Restart: return "Reštart počítača zrušený";
+    // The status bar draws in the main window's font, which has no
+    // diacritics outside Central European Windows.
+    case TUsage::PowerAction::Sleep: return "Uspanie pocitaca zrusene";
+    case TUsage::PowerAction::ShutDown: return "Vypnutie pocitaca zrusene";
+    case TUsage::PowerAction::Restart: return "Restart pocitaca zruseny";
   }
   return "";
 }
@@ -29,7 +31,9 @@ const char* cancelled(TUsage::PowerAction action) {
 }  // namespace
 
 void TUsage::powerAction(PowerAction action) {
-  if (options_.countdownSeconds <= 0) {
+  // An end brought forward by a close or by the session's end comes at once:
+  // nothing would be left to count down.
+  if (options_.countdownSeconds <= 0 || closing_) {
     runPowerAction(action);
     return;
   }
@@ -40,6 +44,7 @@ void TUsage::powerAction(PowerAction action) {
   Countdown.SecondsLeft.setText(std::to_string(secondsLeft_) + " s");
   Countdown.Tick.setEnabled(false);
   Countdown.Tick.setEnabled(true);
+  keepAwakeWhileWatching();
   application_.showForm(Countdown);
 }
 
@@ -54,6 +59,7 @@ void TUsage::CountdownTick() {
 void TUsage::endCountdown(bool act) {
   Countdown.Tick.setEnabled(false);
   application_.closeForm(Countdown);
+  keepAwakeWhileWatching();
   if (act) {
     runPowerAction(countdownAction_);
   } else {

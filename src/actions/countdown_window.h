@@ -22,6 +22,9 @@ class CountdownWindow : public ui::Form {
     bold.bold = true;
     SecondsLeft.setFont(bold);
     setDefaultButton(Cancel);
+    // Above other programs and in sight with the main window minimised:
+    // whoever sits at the computer must see what is about to happen.
+    setStaysInSight(true);
     addTimer(Tick);
   }
 

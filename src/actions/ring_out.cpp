@@ -1,6 +1,8 @@
 // The phone ring-out before the end action: dial, let it ring for the
 // chosen seconds, hang up, then act.
 
+#include <exception>
+
 #include "app/usage.h"
 
 namespace dozorik {
@@ -14,7 +16,17 @@ void TUsage::startRingOut() {
     Koniec();
     return;
   }
-  // The dialer of an earlier ring-out is released without hanging up.
+  // A ring-out of an earlier watch still runs: it ends first, as the stop
+  // button would end it. Its line is hung up and its end action comes now,
+  // so that each watch gets its own.
+  if (Timer2.enabled()) {
+    try {
+      Timer2Timer();
+    } catch (const std::exception& e) {
+      report(e.what());
+    }
+  }
+  // The dialer of an earlier ring-out is released; its call is over.
   Dialer = std::make_unique<TRasDialer>(
       ports_.remoteAccess, ports_.strings,
       [this](const std::exception& e) { application_.reportError(e.what()); });
@@ -25,12 +37,22 @@ void TUsage::startRingOut() {
   keepAwakeWhileWatching();
 }
 
+// A hang-up the line refuses does not cost the end action: it runs, and the
+// refusal is reported after it.
 void TUsage::Timer2Timer() {
   Timer2.setEnabled(false);
   keepAwakeWhileWatching();
-  if (Dialer) Dialer->HangUp();
+  std::exception_ptr refused;
+  if (Dialer) {
+    try {
+      Dialer->HangUp();
+    } catch (...) {
+      refused = std::current_exception();
+    }
+  }
   application_.processMessages();
   Koniec();
+  if (refused) std::rethrow_exception(refused);
 }
 
 }  // namespace dozorik

@@ -5,9 +5,15 @@
 
 namespace dozorik {
 
+// Every option applies from the next tick; the busy start, switched on,
+// from the next watch (one armed before may have seen its load already).
 void TUsage::useOptions(const WatchOptions& options) {
   options_ = options;
   Gauge1.setRange(0, options_.quietTicks);
+  if (!options_.busyFirst && !watch_.Counting) {
+    watch_.Counting = true;
+    TrackBar1Change();
+  }
   keepAwakeWhileWatching();
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "app/time_of_day.h"
 #include "platform/error.h"
@@ -55,7 +56,9 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
       ports_(ports),
       application_(application),
       sampler_(sampler),
-      textLog_(ports.files, ports.locale, kTextLogName),
+      // Every record goes to the program's folder by its full name: the
+      // current directory is whatever Windows or a file dialog left.
+      textLog_(ports.files, ports.locale, GetAppPath() + kTextLogName),
       updateServer_(kUpdateServer) {
   addTimer(Timer1);
   addTimer(Timer2);
@@ -156,6 +159,9 @@ void TUsage::SpeedButton1Click() {
 }
 
 void TUsage::SpeedButton2Click() {
+  // Whoever presses stop is at the computer: a countdown to a power action
+  // is cancelled too.
+  if (Countdown.Tick.enabled()) endCountdown(false);
   // Unarmed first, so that a tick run by the hang-up's pending messages does
   // not count for the watch being stopped.
   SpeedButton1.setTag(0);
@@ -164,7 +170,7 @@ void TUsage::SpeedButton2Click() {
     if (Timer2.enabled()) Timer2Timer();
     if (Timer1.enabled()) {
       if (CheckBox5.checked() && RadioButton6.checked())
-        SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
+        SaveAsExcelFile2(StringGrid1, GetAppPath() + kSpreadsheetName);
       Poupratuj();
     }
   } catch (...) {
@@ -196,28 +202,60 @@ void TUsage::Poupratuj() {
 void TUsage::TrackBar1Change() {
   const std::string threshold = std::to_string(TrackBar1.position() * 10) + " %";
   StatusBar1.setPanelText(1, Timer1.enabled() && !watch_.Counting
-                                 ? "Najprv čakám na záťaž CPU od: " + threshold
+                                 ? "Najprv cakam na zataz CPU od: " + threshold
                                  : "Cakaj na vytazenost CPU pod: " + threshold);
 }
 
-void TUsage::SpeedButton3Click() { ports_.shell.open(kHelpPage, ""); }
+void TUsage::SpeedButton3Click() { ports_.shell.open(GetAppPath() + kHelpPage, ""); }
 
-bool TUsage::pumpAndCheckWatch(int watchSerial) {
+bool TUsage::pumpAndCheckWatch(int watchSerial, int tickSerial) {
   application_.processMessages();
-  return SpeedButton1.tag() == 1 && watchSerial_ == watchSerial;
+  return SpeedButton1.tag() == 1 && watchSerial_ == watchSerial && tickSerial_ == tickSerial;
 }
 
-void TUsage::Timer1Timer() {
-  // A tick that arrives while this one lets pending messages run is skipped:
-  // the running tick is still working on the previous sample.
-  if (tickRunning_) return;
-  tickRunning_ = true;
-  struct Done {
-    bool& flag;
-    ~Done() { flag = false; }
-  } done{tickRunning_};
-  const int serial = watchSerial_;
+void TUsage::report(const std::string& error) {
+  if (tickDepth_ > 0) {
+    putOffBoxes_.push_back({error, true});
+  } else {
+    application_.reportError(error);
+  }
+}
 
+void TUsage::showPutOffBoxes() {
+  if (tickDepth_ > 0) return;
+  for (const PutOffBox& box : std::exchange(putOffBoxes_, {})) {
+    if (box.error) {
+      application_.reportError(box.text);
+    } else {
+      showPlainMessage(box.text);
+    }
+  }
+}
+
+// Nothing the tick raises or reports holds up the watch: its boxes appear
+// once it is done, and the ticks go on beneath them.
+void TUsage::Timer1Timer() {
+  ++tickDepth_;
+  try {
+    watchTick();
+  } catch (...) {
+    --tickDepth_;
+    showPutOffBoxes();
+    throw;
+  }
+  --tickDepth_;
+  showPutOffBoxes();
+}
+
+void TUsage::watchTick() {
+  // A tick that arrives while this one lets messages run (a window opened
+  // meanwhile runs its own loop) takes over: this one's sample is then the
+  // older, and it ends at its next look.
+  const int serial = ++tickSerial_;
+  const int watch = watchSerial_;
+
+  // A failed reading is no sample: nothing is shown, recorded or counted.
+  if (!sampler_.TakeCpuSample()) return;
   watch_.LoadValue = sampledFraction() * 100;
   if (!(watch_.LoadValue >= 0)) watch_.LoadValue = 0;
   watch_.LoadPercent = wholePercent(watch_.LoadValue);
@@ -228,36 +266,66 @@ void TUsage::Timer1Timer() {
   Label5.setText(shown);
   application_.setTitle(shown);
 
-  if (CheckBox5.checked()) recordLoad();
+  // A record that can't be written (a folder that refuses, a file another
+  // program holds) is reported and skipped: the watch counts on.
+  if (CheckBox5.checked()) {
+    try {
+      recordLoad();
+    } catch (const std::exception& e) {
+      report(e.what());
+    }
+  }
 
   // Whatever ran meanwhile may have stopped this watch: a stopped watch must
   // not go on to count, let alone reach its end action.
-  if (!pumpAndCheckWatch(serial)) return;
+  if (!pumpAndCheckWatch(watch, serial)) return;
 
   const bool waited = !watch_.Counting;
-  watch_.countTick(TrackBar1.position() * 10 > watch_.LoadPercent, options_);
+  const bool quiet = TrackBar1.position() * 10 > watch_.LoadPercent;
+  watch_.countTick(quiet, options_);
   if (waited && watch_.Counting) TrackBar1Change();
   Gauge1.setProgress(watch_.QuietTicks);
-  if (watch_.QuietTicks < options_.quietTicks) return;
+  // Only a quiet tick ends a watch: not a spike let pass, nor a busy tick
+  // after the quiet length was lowered below the count.
+  if (!quiet || watch_.QuietTicks < options_.quietTicks) return;
 
   // The end of the watch. The picture shows the window still watching.
   if (CheckBox4.checked()) {
-    if (!pumpAndCheckWatch(serial)) return;
-    Screenshot();
+    if (!pumpAndCheckWatch(watch, serial)) return;
+    try {
+      Screenshot();
+    } catch (const std::exception& e) {
+      report(e.what());
+    }
   }
   ports_.files.setCurrentDirectory(GetAppPath());
-  if (CheckBox5.checked() && RadioButton6.checked())
-    SaveAsExcelFile2(StringGrid1, kSpreadsheetName);
+  if (CheckBox5.checked() && RadioButton6.checked()) {
+    try {
+      SaveAsExcelFile2(StringGrid1, GetAppPath() + kSpreadsheetName);
+    } catch (const std::exception& e) {
+      report(e.what());
+    }
+  }
   Poupratuj();
-  if (CheckBox2.checked()) {
-    startRingOut();
-  } else {
+  endOfWatch();
+}
+
+// The ring-out, then the end action; or the end action at once. A ring-out
+// that can't start (a refused dial, no modem) does not cost the end action.
+void TUsage::endOfWatch() {
+  if (!CheckBox2.checked()) {
     Koniec();
+    return;
+  }
+  try {
+    startRingOut();
+  } catch (const std::exception& e) {
+    report(e.what());
+    if (!Timer2.enabled()) Koniec();
   }
 }
 
 double TUsage::sampledFraction() {
-  sampler_.TakeCpuSample();
   const int count = sampler_.CpuInstanceCount();
   double fraction = sampler_.CpuLoadFraction(count - 1);
   if (!options_.busiestProcessor) return fraction;
@@ -268,7 +336,10 @@ double TUsage::sampledFraction() {
 }
 
 void TUsage::keepAwakeWhileWatching() {
-  const bool wanted = options_.keepAwake && !closing_ && (Timer1.enabled() || Timer2.enabled());
+  // Held through a countdown too: a short sleep timeout must not put the
+  // machine to sleep before the action it counts down to.
+  const bool wanted = options_.keepAwake && !closing_ &&
+                      (Timer1.enabled() || Timer2.enabled() || Countdown.Tick.enabled());
   if (wanted == keptAwake_) return;
   keptAwake_ = wanted;
   ports_.power.keepSystemAwake(wanted);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "actions/countdown_window.h"
 #include "actions/ras_dialer.h"
@@ -43,6 +44,10 @@ class TUsage : public ui::Form {
   // Window events.
   void created() override { FormCreate(); }
   bool closeQuery() override;
+  // A session end asks first and may still be cancelled by another program:
+  // only its real end stops the watch and saves, as a close does.
+  bool sessionEndQuery() override { return true; }
+  void sessionEnd(bool ending) override;
 
   void FormCreate();
   void FormCloseQuery(bool& canClose);
@@ -189,14 +194,22 @@ class TUsage : public ui::Form {
  private:
   void design();
   void connectEvents();
+  // The tick itself; Timer1Timer shows what it put off.
+  void watchTick();
   // Lets pending messages run; false when the watch this tick belongs to was
-  // stopped (or replaced) meanwhile.
-  bool pumpAndCheckWatch(int watchSerial);
+  // stopped (or replaced) meanwhile, or a later tick took over.
+  bool pumpAndCheckWatch(int watchSerial, int tickSerial);
   void recordLoad();
+  void endOfWatch();
   void startRingOut();
+  // A box that would hold up the end of a watch waits until the tick is
+  // done: an error of a record, a refused dial, a registry write.
+  void report(const std::string& error);
+  void showPutOffBoxes();
   void setLaunchHints(const std::string& hint);
   void showAfterStartCommand(const std::string& command);
   void restoreRunOnceEntries();
+  void saveSettings();
   void saveLaunchAfterStart();
   void showPlainMessage(const std::string& text);
 
@@ -221,7 +234,13 @@ class TUsage : public ui::Form {
   WatchState watch_;
   TextLogFile textLog_;
   std::string updateServer_;
-  bool tickRunning_ = false;
+  int tickSerial_ = 0;    // counts the ticks: a later one supersedes a tick that let messages run
+  int tickDepth_ = 0;     // ticks under way, a nested one counted too
+  struct PutOffBox {
+    std::string text;
+    bool error;  // an error box; else a plain message
+  };
+  std::vector<PutOffBox> putOffBoxes_;
   bool closing_ = false;  // the close query has run: the window is going away
   WatchOptions options_;
   bool keptAwake_ = false;  // the system is asked to stay awake

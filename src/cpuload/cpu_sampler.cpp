@@ -43,25 +43,17 @@ void CpuSampler::StartCpuSampler() {
   IsNtPlatform = *platform == PerformanceData::kPlatformNt;
 }
 
-void CpuSampler::TakeCpuSample() {
-  if (IsNtPlatform) {
-    takeNtSample();
-  } else {
-    take9xSample();
-  }
-}
+bool CpuSampler::TakeCpuSample() { return IsNtPlatform ? takeNtSample() : take9xSample(); }
 
-void CpuSampler::takeNtSample() {
+// A reading the system refuses is no sample: walked again, the previous
+// data would show no time passing, which reads as an idle machine.
+bool CpuSampler::takeNtSample() {
   if (useSystemTimes_) {
+    auto times = data_.systemTimes();
+    if (!times) return false;
     firstSystemTimes_ = false;
-    if (auto times = data_.systemTimes()) {
-      takeSystemTimesSample(*times);
-    } else {
-      // A failed reading repeats the previous one, as a failed query does.
-      CounterBefore = CounterNow;
-      SampleTimeBefore = SampleTimeNow;
-    }
-    return;
+    takeSystemTimesSample(*times);
+    return true;
   }
 
   // The system answers ERROR_MORE_DATA until the buffer holds all of the
@@ -74,13 +66,15 @@ void CpuSampler::takeNtSample() {
     size = PerfBufferSize;
     status = data_.queryProcessorData(PerfBuffer.data(), size);
   }
-  // Any other failure leaves the previous data and its length in place, so
-  // this sample repeats the previous one.
-  if (status == PerformanceData::kSuccess) validBytes_ = std::min(size, PerfBufferSize);
+  if (status == PerformanceData::kSuccess) {
+    validBytes_ = std::min(size, PerfBufferSize);
+  } else if (InstanceCount >= 0) {
+    return false;
+  }
 
   WalkResult result = walkProcessorData(PerfBuffer.data(), validBytes_, walk_);
   if (result == WalkResult::NoObject) {
-    if (InstanceCount < 0 && startSystemTimes()) return;
+    if (InstanceCount < 0 && startSystemTimes()) return true;
     throw Error("Unable to locate the \"Processor\" performance object");
   }
   if (InstanceCount < 0) sizeArrays(walk_.instances);
@@ -98,6 +92,7 @@ void CpuSampler::takeNtSample() {
   // next fraction reads 0.
   SampleTimeBefore = SampleTimeNow;
   if (walk_.time) SampleTimeNow = *walk_.time;
+  return true;
 }
 
 bool CpuSampler::startSystemTimes() {
@@ -125,7 +120,7 @@ void CpuSampler::sizeArrays(int count) {
   CounterBefore.assign(static_cast<std::size_t>(count), 0);
 }
 
-void CpuSampler::take9xSample() {
+bool CpuSampler::take9xSample() {
   if (!StatsStarted) {
     auto start = data_.openDynData(kStartStat, PerformanceData::kAllAccess);
     if (!start) throw Error("Unable to start performance monitoring");
@@ -140,7 +135,9 @@ void CpuSampler::take9xSample() {
     StatsStarted = true;
   }
   std::uint32_t value = 0;
-  if (data_.readDynDword(*StatDataKey, kCpuUsage, value)) Win9xCpuUsage = value;
+  if (!data_.readDynDword(*StatDataKey, kCpuUsage, value)) return false;
+  Win9xCpuUsage = value;
+  return true;
 }
 
 int CpuSampler::CpuInstanceCount() {

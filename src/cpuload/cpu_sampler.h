@@ -35,7 +35,7 @@ class CpuSampler : public LoadSampler {
   // platform identifier. Throws Error when the version can't be read.
   void StartCpuSampler();
 
-  void TakeCpuSample() override;
+  bool TakeCpuSample() override;
   int CpuInstanceCount() override;
   double CpuLoadFraction(int index) override;
 
@@ -46,10 +46,10 @@ class CpuSampler : public LoadSampler {
   std::uint32_t bufferSize() const { return PerfBufferSize; }
 
  private:
-  void takeNtSample();
+  bool takeNtSample();
   bool startSystemTimes();
   void takeSystemTimesSample(const PerformanceData::SystemTimes& times);
-  void take9xSample();
+  bool take9xSample();
   void sizeArrays(int count);
 
   PerformanceData& data_;

@@ -17,7 +17,7 @@ void TUsage::Screenshot() {
   // One reading of the clock: pieces read apart could straddle midnight.
   const std::string name = screenshotName(ports_.clock.now());
   const std::string bytes = encodeBmp(picture);
-  ports_.files.create(name)->write(bytes.data(), bytes.size());
+  ports_.files.create(GetAppPath() + name)->write(bytes.data(), bytes.size());
 }
 
 bool TUsage::SaveAsExcelFile2(const ui::StringGrid& Grid, const std::string& FileName) {

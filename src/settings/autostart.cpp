@@ -10,15 +10,38 @@ namespace {
 
 constexpr const char* kRunOnceKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
+// Windows skips a run-once command longer than this, without a word.
+constexpr std::size_t kMaxRunOnceCommand = 260;
+
 // Windows runs an unquoted path with blanks by trying its prefixes first
 // ("C:\Program.exe"), which anyone who can write there could exploit.
 std::string quoted(const std::string& path) { return path.empty() ? path : "\"" + path + "\""; }
 
+// The length Windows counts: UTF-16 units of the UTF-8 text.
+std::size_t windowsLength(const std::string& utf8) {
+  std::size_t units = 0;
+  for (unsigned char c : utf8) {
+    if ((c & 0xC0) != 0x80) ++units;  // the first byte of a character
+    if ((c & 0xF8) == 0xF0) ++units;  // beyond 16 bits: a surrogate pair
+  }
+  return units;
+}
+
+bool runnable(const std::string& command) { return windowsLength(command) <= kMaxRunOnceCommand; }
+
 }  // namespace
 
 void TUsage::CheckBox1Click() {
-  const std::string command =
+  std::string command =
       CheckBox1.checked() ? quoted(ports_.process.modulePath()) + " /r" : std::string();
+  if (!runnable(command)) {
+    // The box shows what Windows will do: nothing.
+    showPlainMessage("Cesta k programu Dozorik je dlhšia, ako Windows po štarte spustí "
+                     "(najviac 260 znakov). Dozorik sa po štarte Windows neaktivuje; "
+                     "presuňte ho do priečinka s kratšou cestou.");
+    CheckBox1.setChecked(false);
+    return;
+  }
   if (!ports_.registry.writeString(kRunOnceKey, "Dozorik", command)) {
     showPlainMessage("Chyba pri zápise do registra(146)!!!");
   }
@@ -56,8 +79,15 @@ void TUsage::restoreRunOnceEntries() {
 }
 
 void TUsage::saveLaunchAfterStart() {
-  const std::string command =
+  std::string command =
       CheckBox3.checked() ? quoted(OpenDialog2.fileName()) + " " + Edit3.text() : std::string();
+  if (!runnable(command)) {
+    // The program and its parameter stay stored; only the entry Windows
+    // would skip is left empty.
+    showPlainMessage("Príkaz po štarte Windows je dlhší ako 260 znakov a Windows by ho "
+                     "nespustil, preto nebol uložený. Skráťte cestu k programu alebo parameter.");
+    command.clear();
+  }
   if (!ports_.registry.writeString(kRunOnceKey, "AppDozorik", command)) {
     showPlainMessage("Chyba pri zápise do registra(145)!!!");
   }

@@ -34,6 +34,11 @@ void TUsage::regeditwrite(const std::string& name, const std::string& value) {
 }
 
 void TUsage::showPlainMessage(const std::string& text) {
+  // Inside a tick, the box waits until the tick is done (see report()).
+  if (tickDepth_ > 0) {
+    putOffBoxes_.push_back({text, false});
+    return;
+  }
   ports_.messages.show(text, kProgramName, MessageIcon::None, MessageButtons::Ok);
 }
 
@@ -100,9 +105,35 @@ bool TUsage::closeQuery() {
 }
 
 void TUsage::FormCloseQuery(bool& canClose) {
-  if (application_.formShown(Countdown)) endCountdown(false);
-  SpeedButton2Click();
+  // Closing: an end action the stop brings forward runs at once, and a
+  // ring-out about to dial dials nothing.
   closing_ = true;
+  try {
+    SpeedButton2Click();
+  } catch (...) {
+    // A stop that failed half-way (the spreadsheet can't be written) keeps
+    // the window open, with the watch and nothing lost; the user can try again.
+    closing_ = false;
+    keepAwakeWhileWatching();
+    throw;
+  }
+  saveSettings();
+  canClose = true;
+}
+
+void TUsage::sessionEnd(bool ending) {
+  // Cancelled: nothing was done when Windows asked, so nothing is undone.
+  if (!ending) return;
+  closing_ = true;
+  try {
+    SpeedButton2Click();
+  } catch (const std::exception&) {
+    // The session ends all the same, and nobody is left to read a box.
+  }
+  saveSettings();
+}
+
+void TUsage::saveSettings() {
   if (RadioButton0.checked()) regeditwrite("Vyber", "1");
   if (RadioButton1.checked()) regeditwrite("Vyber", "2");
   if (RadioButton2.checked()) regeditwrite("Vyber", "3");
@@ -123,7 +154,6 @@ void TUsage::FormCloseQuery(bool& canClose) {
   regeditwrite("App", OpenDialog2.fileName());
   saveLaunchAfterStart();
   keepAwakeWhileWatching();
-  canClose = true;
 }
 
 }  // namespace dozorik

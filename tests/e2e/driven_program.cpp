@@ -79,13 +79,14 @@ bool waitUntil(const std::function<bool()>& done, double seconds) {
   return true;
 }
 
-DrivenProgram::DrivenProgram(const std::wstring& folder, const std::wstring& arguments) {
+DrivenProgram::DrivenProgram(const std::wstring& folder, const std::wstring& arguments,
+                             const std::wstring& current) {
   const std::wstring exe = folder + L"\\dozorik.exe";
   std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &info_)) {
+                      current.empty() ? folder.c_str() : current.c_str(), &startup, &info_)) {
     fail(L"Cannot start " + exe);
   }
   process_.reset(info_.hProcess);

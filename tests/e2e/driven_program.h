@@ -42,8 +42,10 @@ bool waitUntil(const std::function<bool()>& done, double seconds);
 class DrivenProgram {
  public:
   // Starts the program in `folder`, where it was installed, with its
-  // command-line `arguments`; the folder is its working directory too.
-  explicit DrivenProgram(const std::wstring& folder, const std::wstring& arguments = L"");
+  // command-line `arguments`, in the working directory `current` (the
+  // folder itself unless given: Windows starts run-once commands in its own).
+  explicit DrivenProgram(const std::wstring& folder, const std::wstring& arguments = L"",
+                         const std::wstring& current = L"");
   // Kills the process if it still runs.
   ~DrivenProgram();
   DrivenProgram(const DrivenProgram&) = delete;

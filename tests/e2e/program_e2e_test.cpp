@@ -222,11 +222,14 @@ TEST_F(ProgramEndToEnd, EverySettingMadeInTheWindowComesBackAfterARestart) {
   EXPECT_EQ(runOnce(L"Dozorik"), L"\"" + at(L"dozorik.exe") + L"\" /r");
 }
 
+// Started as Windows starts a run-once command: in another directory.
 TEST_F(ProgramEndToEnd, TheRunOnceSwitchArmsAndAStopThatCannotSaveLeavesTheWatchToEndByItself) {
   CreateDirectoryW(at(L"Dozorik.xls").c_str(), nullptr);  // in the way of the spreadsheet
   store(L"Logfile", L"true");
   store(L"Vytazenost", L"8");
-  Dozorik program(folder, L"/r");
+  const std::wstring elsewhere = at(L"elsewhere");
+  CreateDirectoryW(elsewhere.c_str(), nullptr);
+  Dozorik program(folder, L"/r", elsewhere);
   EXPECT_EQ(program.caption(), kWatchingCaption);
   const std::wstring start = setting(L"Start");
   EXPECT_EQ(program.status(2), start + L" ==> ???");
@@ -252,6 +255,14 @@ TEST_F(ProgramEndToEnd, TheRunOnceSwitchArmsAndAStopThatCannotSaveLeavesTheWatch
   const std::string sheet = fileBytes(at(L"Dozorik.xls"));
   EXPECT_EQ(sheet.substr(0, 2), std::string("\x09\x08", 2)) << "a spreadsheet's first record";
   EXPECT_GT(sheet.size(), 250u * 10) << "a time and a load per tick";
+  // The stop's spreadsheet lands beside the program too, whatever is current.
+  DeleteFileW(at(L"Dozorik.xls").c_str());
+  program.click(program.eye());
+  program.awaitTicks();
+  program.click(program.stop());
+  EXPECT_EQ(program.caption(), kCaption);
+  EXPECT_EQ(fileBytes(at(L"Dozorik.xls")).substr(0, 2), std::string("\x09\x08", 2));
+  EXPECT_FALSE(std::filesystem::exists(elsewhere + L"\\Dozorik.xls"));
   EXPECT_EQ(program.close(), 0u);
 }
 
@@ -291,6 +302,33 @@ TEST_F(ProgramEndToEnd, AWholeWatchEndsWithItsLaunchTheTextLogAndAScreenshot) {
   EXPECT_EQ(program.close(), 0u);
 }
 
+// A folder that refuses the records: the watch ends and launches its file
+// with the first error box still waiting for an answer.
+TEST_F(ProgramEndToEnd, RecordsThatCannotBeWrittenNeitherStopTheWatchNorWaitForTheBox) {
+  writeFile(at(L"koniec.cmd"), "@echo %~1> \"%~dp0koniec.txt\"\r\n");
+  CreateDirectoryW(at(L"dozorik.log").c_str(), nullptr);
+  CreateDirectoryW(at(L"Dozorik.xls").c_str(), nullptr);
+  for (auto [name, value] : {std::pair{L"Vytazenost", L"8"}, {L"Tikov", L"25"}, {L"Vyber", L"1"},
+                             {L"Parameter1", L"hotovo"}, {L"Logfile", L"true"},
+                             {L"LogType", L"txt"}, {L"screenshot", L"true"}}) {
+    store(name, value);
+  }
+  store(L"Launchafter", at(L"koniec.cmd"));
+  Dozorik program(folder);
+  program.click(program.eye());
+  auto box = program.waitForBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text.rfind(L"Cannot create file \"" + at(L"dozorik.log") + L"\". ", 0), 0u);
+  // Nobody answers: the watch ends, its file is launched.
+  EXPECT_TRUE(waitUntil([&] { return !fileBytes(at(L"koniec.txt")).empty(); }, 120));
+  EXPECT_EQ(fileBytes(at(L"koniec.txt")), "hotovo\r\n");
+  EXPECT_EQ(program.caption(), kCaption);
+  EXPECT_EQ(screenshots().size(), 1u);
+  program.press(*box, IDOK);
+  EXPECT_FALSE(program.waitForBox(1)) << "the same refusal is not shown again";
+  EXPECT_EQ(program.close(), 0u);
+}
+
 // The options window sets a short quiet length, the busy start and a
 // countdown; the watch then waits for load, ends soon after it, and the
 // restart's countdown is cancelled.
@@ -312,17 +350,26 @@ TEST_F(ProgramEndToEnd, TheFurtherOptionsAwaitTheLoadEndTheWatchSoonAndCountDown
             L"Bdiet=true Tikov=25 Tolerancia=3 NajprvZataz=true Jadro=true Odpocet=600");
 
   program.click(program.eye());
-  EXPECT_EQ(program.status(1), L"Najprv čakám na záťaž CPU od: 80 %");
+  EXPECT_EQ(program.status(1), L"Najprv cakam na zataz CPU od: 80 %");
   Sleep(20000);
   EXPECT_EQ(program.barPosition(program.countdown()), 0) << "an idle machine does not count";
   keepEveryProcessorBusy(4);
   HWND countdown = program.furtherWindow(L"Dozorik", 30);  // 25 quiet ticks are 5 seconds
   ASSERT_TRUE(countdown);
   program.controlWithText(L"Počítač sa reštartuje o", countdown);
+  EXPECT_TRUE(GetWindowLongW(countdown, GWL_EXSTYLE) & WS_EX_TOPMOST) << "above other programs";
+  // The stop button of the main window cancels it, as its own button does.
+  program.click(program.stop());
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(countdown); }, 10));
+  EXPECT_EQ(program.status(1), L"Restart pocitaca zruseny");
+  EXPECT_EQ(program.caption(), kCaption);
+  program.click(program.eye());
+  keepEveryProcessorBusy(4);
+  countdown = program.furtherWindow(L"Dozorik", 30);
+  ASSERT_TRUE(countdown);
   program.click(program.controlWithText(L"Zrušiť", countdown));
   EXPECT_TRUE(waitUntil([&] { return !IsWindow(countdown); }, 10));
-  EXPECT_EQ(program.status(1), L"Reštart počítača zrušený");
-  EXPECT_EQ(program.caption(), kCaption);
+  EXPECT_EQ(program.status(1), L"Restart pocitaca zruseny");
   Sleep(3000);
   EXPECT_TRUE(program.running()) << "nothing restarted";
   EXPECT_EQ(program.close(), 0u);

@@ -152,11 +152,16 @@ struct FakeProcess : Process {
   std::vector<std::string> arguments() override { return args; }
 };
 
+// The file dialog leaves the current directory where the user chose the
+// file, as the real one does.
 struct FakeFileDialogs : FileDialogs {
+  explicit FakeFileDialogs(FakeFileSystem& moves) : files(moves) {}
+  FakeFileSystem& files;
   std::vector<FileDialogRequest> requests;
   std::optional<std::string> answer;
   std::optional<std::string> openFile(const FileDialogRequest& request) override {
     requests.push_back(request);
+    if (answer) files.currentDirectory = answer->substr(0, answer->find_last_of('\\') + 1);
     return answer;
   }
 };
@@ -300,7 +305,7 @@ struct FakePorts {
   FakeMessageBoxes messages;
   FakePump pump;
   FakeProcess process;
-  FakeFileDialogs dialogs;
+  FakeFileDialogs dialogs{files};
   FakePowerAndToken power;
   FakeTextMeasure textMeasure;
   FakeScreen screen;

@@ -122,6 +122,7 @@ TEST(CpuSamplerNt, LoadIsTheShareOfTimeBetweenTheLastTwoSamplesThatWasNotIdle) {
         threeObjects({6'000'000, 5'000'000, 7'000'000}).build(200)}, {0.5, 1.0, 0.0}, ""},
       {"same millisecond", {processor(300, {0, 0}), processor(300, {9, 0})}, {0, 0}, ""},
       {"after a failed query", {start, next, denied, processor(400, {1'500'000})}, {0.75}, ""},
+      {"a failed query is no sample", {start, next, denied}, {0.5}, ""},
       {"truncated data", {processor(0, {0, 0, 0}), cut}, {0.5, 0.5, 1.0}, ""},
       {"missing object shifts nothing",
        {start, next, B().object(kSystemObject, {6}, {0}).build(400)}, {0.5}, kNoObject},
@@ -169,6 +170,8 @@ TEST_F(NtSampler, WithoutProcessorObjectAtFirstSampleUsesSystemTimes) {
   EXPECT_EQ(static_cast<int>(sampler.CpuLoadFraction(0) * 100), 99);
   sampler.TakeCpuSample();
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.75);  // 500 idle of 2000, kernel including idle
+  EXPECT_FALSE(sampler.TakeCpuSample());  // no reading: the last sample stays
+  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.75);
   EXPECT_EQ(fake.querySizes.size(), 1u);  // the performance data is not asked again
 }
 
@@ -182,7 +185,7 @@ TEST(Win9xSampler, StartsTheStatisticReadsThePercentageAndStopsItOnce) {
   EXPECT_EQ(sampler.CpuInstanceCount(), 1);
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.45);
   fake.dynKeys["PerfStats\\StatData"].reset();
-  sampler.TakeCpuSample();
+  EXPECT_FALSE(sampler.TakeCpuSample());
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.45);  // a failed read keeps the last value
   sampler.StopCpuSampling();
   sampler.StopCpuSampling();

@@ -73,12 +73,16 @@ TEST_F(RingOutTest, TheHangUpWaitsAtMostThreeSecondsAndErrorTextsComeFromRasInIt
             "System text 599, RAS text 600, , System text 799");
 }
 
-TEST_F(RingOutTest, ARefusedDialOrHangUpOrATooLongNumberShowsAnErrorAndRunsNoAction) {
+// Nobody answers the boxes: each appears once the end action has run.
+TEST_F(RingOutTest, ARefusedDialOrHangUpOrATooLongNumberIsReportedAfterTheEndActionRuns) {
+  std::vector<std::size_t> actedBeforeBox;
+  fake.messages.whileOpen = [&] { actedBeforeBox.push_back(fake.power.journal.size()); };
   ras.dialResult = 633;
   ras.refusalGivesHandle = true;  // refused, yet the handle must be hung up to free the port
   watchToItsEnd();
   EXPECT_FALSE(usage.Timer2.enabled());
   usage.Edit1.setText(std::string(129, '5'));
+  fake.messages.whileOpen = [&] { actedBeforeBox.push_back(fake.power.journal.size()); };
   watchToItsEnd();
   // The long number is not dialled.
   EXPECT_EQ(join(ras.journal), "dial 0905123456 to 100, hang up " + std::to_string(0x5000 + 100));
@@ -86,12 +90,13 @@ TEST_F(RingOutTest, ARefusedDialOrHangUpOrATooLongNumberShowsAnErrorAndRunsNoAct
   ras.dialResult = 0;
   watchToItsEnd();
   ras.hangUpResult = 6;
+  fake.messages.whileOpen = [&] { actedBeforeBox.push_back(fake.power.journal.size()); };
   app.dispatch([&] { usage.Timer2.fire(); });
   EXPECT_EQ(boxes(), (Strings{"Dozorik: RAS Error code: 633.\n\"RAS text 633\"",
                               "Dozorik: Telefónne číslo je príliš dlhé: najviac 128 znakov.",
                               "Dozorik: RAS Error code: 6.\n\"System text 6\""}));
+  EXPECT_EQ(actedBeforeBox, (std::vector<std::size_t>{6, 12, 18}));
   EXPECT_FALSE(usage.Timer2.enabled() || usage.Timer1.enabled());
-  EXPECT_TRUE(fake.power.journal.empty());
 }
 
 TEST_F(RingOutTest, AWindowClosedJustBeforeTheDialDialsNothingAndActsAtOnce) {

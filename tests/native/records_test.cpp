@@ -49,6 +49,22 @@ TEST_F(RecordsTest, TheSpreadsheetIsExactUpTo65536Rows) {
   EXPECT_EQ(files.files[kXls].size(), 16u + 12u * 65536u);
 }
 
+// A file dialog, or Windows starting the program from a run-once entry,
+// leaves another directory current.
+TEST_F(RecordsTest, TheStopsSpreadsheetAndTheHelpPageAreInTheProgramsFolderWhateverIsCurrent) {
+  usage.Label16.click();
+  usage.RadioButton6.click();
+  fake.dialogs.answer = "D:\\Video\\film.avi";
+  usage.Button1.click();
+  ASSERT_EQ(fake.files.currentDirectory, "D:\\Video\\");
+  usage.SpeedButton1.click();
+  ticks(3, 0.5);
+  usage.SpeedButton2.click();
+  usage.SpeedButton3.click();
+  EXPECT_EQ(fake.files.files.at(kXls).size(), 16u + 2 * 4 * 12 + 3 * (8 + 2));
+  EXPECT_EQ(fake.shell.opened.back().first, "C:\\Dozorik\\navodhtm.htm");
+}
+
 TEST(ScreenCapture, NamesSortInTimeAndTheBitmapIsStandard) {
   EXPECT_EQ(screenshotName({2026, 12, 5, 21, 15, 0, 0}), "2026_12_05__211500.bmp");
   ScreenPicture picture{3, 2, {}};

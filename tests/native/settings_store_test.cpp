@@ -19,7 +19,10 @@ TEST_F(SettingsStoreTest, StoredValuesComeBackClampedAndCompareExactly) {
       {"Vytazenost", "12", "8"}, {"Sekund", "90", "60"},     {"Sekund", "5", "40"},
       {"Vyber", "3", "3"},       {"Vyber", "4", "4"},        {"Vyber", "", "4"},
       {"screenshot", "True", "false"}, {"LogType", "", "xls"}, {"LogType", "txt", "txt"},
-      {"Telefon", "0905", "0905"}};
+      {"Telefon", "0905", "0905"},
+      // Blanks around a number, and numbers of any length, clamped.
+      {"Vytazenost", " 3 ", "3"}, {"Vytazenost", "99999999999", "8"},
+      {"Sekund", "-99999999999", "40"}, {"Sekund", "4 5", "40"}};
   for (auto [name, value, saved] : rows) {
     fakes::FakePorts other;
     ui::Application otherApp(other.messages, other.pump);
@@ -51,6 +54,25 @@ TEST_F(AutostartTest, TheSelfEntryFollowsTheBoxAtOnceQuotedAndIsEmptiedWhenUnche
   EXPECT_EQ(runOnce("Dozorik"), "\"C:\\Program Files\\Dozorik\\dozorik.exe\" /r");
   usage.Label14.click();
   EXPECT_EQ(runOnce("Dozorik"), "");
+}
+
+// Windows skips a run-once command of more than 260 characters, counted in
+// its own units: one for each letter, accented or not.
+TEST_F(AutostartTest, ACommandLongerThanWindowsRunsIsRefusedWithAMessageLosingNothingElse) {
+  for (std::size_t length : {255, 256}) {  // quoted, with " /r": 260 and 261
+    fake.process.path = "C:\\" + std::string(length - 16, 'd') + "č\\dozorik.exe";
+    usage.CheckBox1.setChecked(true);
+    EXPECT_EQ(usage.CheckBox1.checked(), length == 255);
+    EXPECT_EQ(runOnce("Dozorik").size(), length == 255 ? 261u : 0u);
+    usage.CheckBox1.setChecked(false);
+  }
+  fake.dialogs.answer = "C:\\Tools\\job.exe";
+  usage.Label15.click();
+  usage.Edit3.setText(std::string(250, 'p'));
+  usage.closeQuery();
+  EXPECT_EQ(runOnce("AppDozorik"), "");
+  EXPECT_EQ(stored("Parameter2").size(), 250u);
+  EXPECT_EQ(boxes().size(), 2u);
 }
 
 TEST_F(AutostartTest, TheProgramEntryIsWrittenAtCloseAndRestoredNextTime) {
