@@ -30,6 +30,8 @@ enum class Kind {
   PushButton,
   StringGrid,
   StringList,
+  PageControl,
+  Page,
 };
 
 // The few colours the window uses. System colours follow the user's scheme.

@@ -19,6 +19,7 @@
 #include "ui/picture_button.h"
 #include "ui/progress_bar.h"
 #include "ui/push_button.h"
+#include "ui/page_control.h"
 #include "ui/radio_button.h"
 #include "ui/spin_edit.h"
 #include "ui/timer.h"
@@ -51,6 +52,9 @@ class TestForm : public ui::Form {
   ui::RadioButton first{&inner, "First", {8, 10, 17, 17}};
   ui::RadioButton second{&inner, "Second", {56, 10, 17, 17}};
   ui::CheckBox over{this, "Over", {16, 314, 17, 17}};
+  ui::PageControl pages{this, "Pages", {224, 300, 190, 100}};
+  ui::Page pageOne{&pages, "PageOne", "Prvá"}, pageTwo{&pages, "PageTwo", "Druhá"};
+  ui::Edit onSecond{&pageTwo, "OnSecond", {4, 4, 100, 21}, 20};
 };
 
 // A warning: above other programs, and in sight with the main window minimised.
@@ -145,6 +149,22 @@ TEST_F(NativeWindowTest, UserInputReachesTheModelOnceAndItsChangesComeBackWithou
   form.track.setPosition(7);
   EXPECT_EQ(textOf(native(form.edit)), std::string(30, 'x'));
   EXPECT_EQ(log, "box box radio box edit track ");
+}
+
+// A tab per page; the user's choice reaches the model, the model's comes back.
+TEST_F(NativeWindowTest, ThePageControlsTabsChooseWhichPagesControlsShow) {
+  HWND tabs = native(form.pages);
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_TRUE(isAbove(native(form.onSecond), tabs));
+  EXPECT_FALSE(shown(form.onSecond));
+  SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+  NMHDR header{tabs, UINT_PTR(GetDlgCtrlID(tabs)), UINT(TCN_SELCHANGE)};
+  SendMessageW(main(), WM_NOTIFY, header.idFrom, LPARAM(&header));
+  EXPECT_EQ(form.pages.activePage(), 1);
+  EXPECT_TRUE(shown(form.onSecond));
+  form.pages.setActivePage(0);
+  EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
+  EXPECT_FALSE(shown(form.onSecond));
 }
 
 TEST_F(NativeWindowTest, NestedBoxesKeepTheirOwnLocksAndHiddenChildrenStayHidden) {

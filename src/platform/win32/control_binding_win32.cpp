@@ -45,6 +45,8 @@ std::unique_ptr<ControlBinding> bindControl(ui::Control& control, ui::Applicatio
     case ui::Kind::StatusBar: return bindStatusBar(control, app);
     case ui::Kind::PictureButton: return bindPictureButton(control, app);
     case ui::Kind::Panel: return bindPanel(control, app);
+    case ui::Kind::PageControl: return bindPageControl(control, app);
+    case ui::Kind::Page:  // no window of its own: its controls show with it
     case ui::Kind::Form:
     case ui::Kind::StringGrid:
     case ui::Kind::StringList: break;  // they only hold data

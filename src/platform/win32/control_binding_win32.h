@@ -41,6 +41,8 @@ class ControlBinding {
   virtual void command(int) {}
   // WM_HSCROLL from the native control.
   virtual void scrolled() {}
+  // WM_NOTIFY from the native control; what the window answers.
+  virtual LRESULT notified(const NMHDR&) { return 0; }
   // WM_DRAWITEM; false for the kinds the system draws.
   virtual bool draw(const DRAWITEMSTRUCT&) { return false; }
   // Boxes and panels only draw beneath the controls inside them.
@@ -105,6 +107,7 @@ std::unique_ptr<ControlBinding> bindProgressBar(ui::Control& control, ui::Applic
 std::unique_ptr<ControlBinding> bindStatusBar(ui::Control& control, ui::Application& app);
 std::unique_ptr<ControlBinding> bindPictureButton(ui::Control& control, ui::Application& app);
 std::unique_ptr<ControlBinding> bindPanel(ui::Control& control, ui::Application& app);
+std::unique_ptr<ControlBinding> bindPageControl(ui::Control& control, ui::Application& app);
 
 // The binding for the control's kind; null for the kinds that only hold data
 // and are never shown.

@@ -174,6 +174,13 @@ LRESULT NativeWindow::Impl::formMessage(HWND hwnd, UINT msg, WPARAM wParam, LPAR
       if (HWND button = enterButton()) return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);
       return 0;
 
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (tearingDown) return 0;
+      if (Item* item = itemOf(header.hwndFrom)) return item->binding->notified(header);
+      break;
+    }
+
     case WM_HSCROLL:
       if (!tearingDown) {
         if (Item* item = itemOf(reinterpret_cast<HWND>(lParam))) item->binding->scrolled();
