@@ -68,6 +68,9 @@ class PosixFileSystem : public FileSystem {
     return data;
   }
   bool remove(const std::string& name) override { return std::remove(name.c_str()) == 0; }
+  bool canCreateIn(const std::string&) override { return true; }
+  bool createFolder(const std::string&) override { return true; }
+  std::optional<std::string> localAppData() override { return std::nullopt; }
 
  private:
   static std::unique_ptr<OutputFile> open(const std::string& name, int flags) {

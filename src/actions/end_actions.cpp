@@ -23,7 +23,9 @@ void TUsage::Koniec() {
   if (RadioButton0.checked()) {
     // The file and its parameter go to the shell apart: as one operand, a
     // launch with a parameter would name a file that does not exist.
-    ports_.shell.open(OpenDialog1.fileName(), Edit2.text());
+    if (auto refused = ports_.shell.open(OpenDialog1.fileName(), Edit2.text())) {
+      actionFailed("Spustenie zlyhalo: ", *refused);
+    }
   }
   if (RadioButton1.checked()) powerAction(PowerAction::Sleep);
   if (RadioButton2.checked()) powerAction(PowerAction::ShutDown);
@@ -35,25 +37,50 @@ void TUsage::Koniec() {
   }
 }
 
+// Nobody is there to answer a box when an end action fails: the status bar
+// says what and why, for whoever comes back to a machine still on.
+void TUsage::actionFailed(const std::string& what, const std::string& reason) {
+  StatusBar1.setPanelText(1, what + reason);
+}
+
 void TUsage::runPowerAction(PowerAction action) {
   switch (action) {
     case PowerAction::Sleep:
-      // NT refuses to suspend, silently, without the shut-down privilege.
-      SetPrivilege(kShutdownPrivilege, true);
-      ports_.power.suspend(true);
-      SetPrivilege(kShutdownPrivilege, false);
+      sleepComputer();
       break;
     case PowerAction::ShutDown:
-      ShutDownComputer(false, false);
+      if (!ShutDownComputer(false, options_.forceExit)) {
+        actionFailed("Vypnutie zlyhalo: ", exitRefusal_);
+      }
       break;
     case PowerAction::Restart:
-      ShutDownComputer(true, false);
+      if (!ShutDownComputer(true, options_.forceExit)) actionFailed("Restart zlyhal: ", exitRefusal_);
       break;
   }
 }
 
+void TUsage::sleepComputer() {
+  const auto machine = ports_.power.capabilities();
+  const bool hibernate = options_.hibernate && (!machine || machine->hibernation);
+  if (!hibernate && machine && machine->modernStandby && !machine->sleepStates) {
+    // No S1 to S3 to suspend to: asked to, such a machine hibernates or does
+    // nothing. With its displays off it goes to standby by itself.
+    ports_.power.displaysOff();
+    StatusBar1.setPanelText(1, "Displej vypnuty: pocitac zaspi sam");
+    return;
+  }
+  // NT refuses to suspend, silently, without the shut-down privilege.
+  SetPrivilege(kShutdownPrivilege, true);
+  const Power::Refusal refused = ports_.power.suspend(hibernate);
+  SetPrivilege(kShutdownPrivilege, false);
+  if (refused) actionFailed(hibernate ? "Hibernacia zlyhala: " : "Uspanie zlyhalo: ", *refused);
+}
+
+// A hung program can't hold the machine on; with Force, neither can one
+// with unsaved work.
 bool TUsage::ShutDownComputer(bool Reboot, bool Force) {
   std::uint32_t flags = Reboot ? Power::kReboot : Power::kShutdown | Power::kPowerOff;
+  flags |= Power::kForceIfHung;
   if (Force) flags |= Power::kForce;
   return WinExit(flags);
 }
@@ -62,9 +89,10 @@ bool TUsage::ShutDownComputer(bool Reboot, bool Force) {
 // fail, the system may still agree.
 bool TUsage::WinExit(std::uint32_t Flags) {
   SetPrivilege(kShutdownPrivilege, true);
-  const bool accepted = ports_.power.exitWindows(Flags);
+  const Power::Refusal refused = ports_.power.exitWindows(Flags, Power::kPlannedByApplication);
   SetPrivilege(kShutdownPrivilege, false);
-  return accepted;
+  exitRefusal_ = refused.value_or("");
+  return !refused;
 }
 
 bool TUsage::SetPrivilege(const std::string& PrivilegeName, bool Enable) {

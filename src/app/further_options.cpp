@@ -18,7 +18,7 @@ void TUsage::useOptions(const WatchOptions& options) {
 }
 
 void TUsage::showOptions() {
-  Options.show(options_);
+  Options.show(options_, ports_.power.capabilities());
   application_.showModal(Options);
 }
 

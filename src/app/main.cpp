@@ -5,6 +5,7 @@
 #include "cpuload/cpu_sampler.h"
 #include "platform/error.h"
 #include "platform/win32/clock_win32.h"
+#include "platform/win32/com_apartment_win32.h"
 #include "platform/win32/downloader_win32.h"
 #include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/files_win32.h"
@@ -28,6 +29,7 @@
 using namespace dozorik;
 
 int main() {
+  win32::ComApartment com;
   win32::Win32MessageBoxes messages;
   win32::Win32MessagePump pump;
   ui::Application application(messages, pump);
@@ -66,6 +68,7 @@ int main() {
   application.setFormHost(&forms);
   messages.setOwner(window.handle());
   dialogs.setOwner(window.handle());
+  power.setWindow(window.handle());
 
   // The settings come back before the window is first shown; any box they
   // raise appears on its own.

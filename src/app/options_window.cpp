@@ -2,32 +2,53 @@
 
 namespace dozorik {
 
-OptionsWindow::OptionsWindow() : ui::Form("Options", 380, 306) {
+OptionsWindow::OptionsWindow() : ui::Form("Options", 380, 420) {
   setText("Ďalšie nastavenia");
   setFont(ui::dialogFont());
-  KeepAwake.setText("Nenechať počítač zaspať");
+  KeepAwakeNo.setText("nie");
+  KeepAwakeSystem.setText("áno");
+  KeepAwakeDisplay.setText("áno, aj displej");
   BusyFirst.setText("Najprv záťaž");
   BusiestProcessor.setText("Najvyťaženejší procesor");
+  Hibernate.setText("Hibernácia namiesto uspania");
+  ForceExit.setText("Vynútiť vypnutie a reštart");
   setDefaultButton(Ok);
 }
 
-void OptionsWindow::show(const WatchOptions& options) {
-  KeepAwake.setChecked(options.keepAwake);
+void OptionsWindow::show(const WatchOptions& options,
+                         const std::optional<Power::Capabilities>& machine) {
+  switch (options.keepAwake) {
+    case Power::Awake::No: KeepAwakeNo.setChecked(true); break;
+    case Power::Awake::System: KeepAwakeSystem.setChecked(true); break;
+    case Power::Awake::Display: KeepAwakeDisplay.setChecked(true); break;
+  }
   QuietTicks.setValue(options.quietTicks);
   Spikes.setValue(options.spikeTolerance);
   BusyFirst.setChecked(options.busyFirst);
   BusiestProcessor.setChecked(options.busiestProcessor);
   Countdown.setValue(options.countdownSeconds);
+  // Where the system can't tell, the choice stays open.
+  const bool canHibernate = !machine || machine->hibernation;
+  Hibernate.setChecked(options.hibernate);
+  Hibernate.setEnabled(canHibernate);
+  HibernateText.setText(canHibernate
+                            ? "Uspanie uloží prácu na disk a počítač sa celkom vypne."
+                            : "Hibernácia nie je zapnutá (zapne ju powercfg /hibernate on).");
+  ForceExit.setChecked(options.forceExit);
 }
 
 WatchOptions OptionsWindow::chosen() const {
   WatchOptions options;
-  options.keepAwake = KeepAwake.checked();
+  options.keepAwake = KeepAwakeNo.checked()        ? Power::Awake::No
+                      : KeepAwakeDisplay.checked() ? Power::Awake::Display
+                                                   : Power::Awake::System;
   options.quietTicks = QuietTicks.value();
   options.spikeTolerance = Spikes.value();
   options.busyFirst = BusyFirst.checked();
   options.busiestProcessor = BusiestProcessor.checked();
   options.countdownSeconds = Countdown.value();
+  options.hibernate = Hibernate.checked();
+  options.forceExit = ForceExit.checked();
   return options;
 }
 

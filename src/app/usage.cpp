@@ -56,9 +56,9 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
       ports_(ports),
       application_(application),
       sampler_(sampler),
-      // Every record goes to the program's folder by its full name: the
-      // current directory is whatever Windows or a file dialog left.
-      textLog_(ports.files, ports.locale, GetAppPath() + kTextLogName),
+      // Every record is written by its full name: the current directory is
+      // whatever Windows or a file dialog left.
+      textLog_(ports.files, ports.locale, kTextLogName),
       updateServer_(kUpdateServer) {
   addTimer(Timer1);
   addTimer(Timer2);
@@ -154,7 +154,9 @@ void TUsage::SpeedButton1Click() {
   StatusBar1.setPanelText(2, regeditread("Start") + " ==> ???");
   SpeedButton6.setVisible(false);
   GroupBox2.setEnabled(false);
-  if (!watch_.Counting) TrackBar1Change();
+  // The threshold's line (or the busy start's) replaces what the last end
+  // left there.
+  TrackBar1Change();
   keepAwakeWhileWatching();
 }
 
@@ -170,7 +172,7 @@ void TUsage::SpeedButton2Click() {
     if (Timer2.enabled()) Timer2Timer();
     if (Timer1.enabled()) {
       if (CheckBox5.checked() && RadioButton6.checked())
-        SaveAsExcelFile2(StringGrid1, GetAppPath() + kSpreadsheetName);
+        SaveAsExcelFile2(StringGrid1, recordPath(kSpreadsheetName));
       Poupratuj();
     }
   } catch (...) {
@@ -301,7 +303,7 @@ void TUsage::watchTick() {
   ports_.files.setCurrentDirectory(GetAppPath());
   if (CheckBox5.checked() && RadioButton6.checked()) {
     try {
-      SaveAsExcelFile2(StringGrid1, GetAppPath() + kSpreadsheetName);
+      SaveAsExcelFile2(StringGrid1, recordPath(kSpreadsheetName));
     } catch (const std::exception& e) {
       report(e.what());
     }
@@ -338,11 +340,11 @@ double TUsage::sampledFraction() {
 void TUsage::keepAwakeWhileWatching() {
   // Held through a countdown too: a short sleep timeout must not put the
   // machine to sleep before the action it counts down to.
-  const bool wanted = options_.keepAwake && !closing_ &&
-                      (Timer1.enabled() || Timer2.enabled() || Countdown.Tick.enabled());
+  const bool needed = !closing_ && (Timer1.enabled() || Timer2.enabled() || Countdown.Tick.enabled());
+  const Power::Awake wanted = needed ? options_.keepAwake : Power::Awake::No;
   if (wanted == keptAwake_) return;
   keptAwake_ = wanted;
-  ports_.power.keepSystemAwake(wanted);
+  ports_.power.keepAwake(wanted);
 }
 
 void TUsage::recordLoad() {
@@ -351,6 +353,7 @@ void TUsage::recordLoad() {
   if (RadioButton5.checked()) {
     logo.add(time + "  " + percent + "%");
     ports_.files.setCurrentDirectory(GetAppPath());
+    textLog_.setFileName(recordPath(kTextLogName));
     textLog_.save(logo.items());
   } else {
     StringGrid1.setCell(0, watch_.LogRow, time);

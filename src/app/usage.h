@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,9 @@ class TUsage : public ui::Form {
   void SpeedButton3Click();
 
   std::string GetAppPath();
+  // The folder the records go to, ending in a backslash: the program's, or
+  // the user's own where the program's refuses new files.
+  std::string recordsFolder();
   std::string regeditread(const std::string& name);
   void regeditwrite(const std::string& name, const std::string& value);
 
@@ -212,6 +216,8 @@ class TUsage : public ui::Form {
   void saveSettings();
   void saveLaunchAfterStart();
   void showPlainMessage(const std::string& text);
+  // A record's full name, its folder made when first needed.
+  std::string recordPath(const std::string& name);
 
   // The further options.
   void useOptions(const WatchOptions& options);
@@ -225,6 +231,8 @@ class TUsage : public ui::Form {
   // The power actions, and the countdown before them.
   void powerAction(PowerAction action);
   void runPowerAction(PowerAction action);
+  void sleepComputer();
+  void actionFailed(const std::string& what, const std::string& reason);
   void CountdownTick();
   void endCountdown(bool act);
 
@@ -243,8 +251,11 @@ class TUsage : public ui::Form {
   std::vector<PutOffBox> putOffBoxes_;
   bool closing_ = false;  // the close query has run: the window is going away
   WatchOptions options_;
-  bool keptAwake_ = false;  // the system is asked to stay awake
+  Power::Awake keptAwake_ = Power::Awake::No;  // what the system is asked to keep up
   PowerAction countdownAction_ = PowerAction::Sleep;
+  std::optional<std::string> recordsFolder_;  // decided at the first need
+  bool recordsFolderMade_ = false;            // the per-user folder, when used
+  std::string exitRefusal_;  // the system's reason when it refused the last exit request
   int secondsLeft_ = 0;
   int watchSerial_ = 0;
 };

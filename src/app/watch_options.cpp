@@ -20,7 +20,10 @@ const char* flag(bool on) { return on ? "true" : "false"; }
 WatchOptions readWatchOptions(const ReadSetting& read) {
   const WatchOptions defaults;
   WatchOptions options;
-  options.keepAwake = read("Bdiet") != "false";
+  const std::string awake = read("Bdiet");
+  options.keepAwake = awake == "false"     ? Power::Awake::No
+                      : awake == "displej" ? Power::Awake::Display
+                                           : Power::Awake::System;
   options.quietTicks = number(read("Tikov"), defaults.quietTicks, WatchOptions::kMinQuietTicks,
                               WatchOptions::kMaxQuietTicks);
   options.spikeTolerance = number(read("Tolerancia"), defaults.spikeTolerance, 0,
@@ -29,16 +32,22 @@ WatchOptions readWatchOptions(const ReadSetting& read) {
   options.busiestProcessor = read("Jadro") == "true";
   options.countdownSeconds = number(read("Odpocet"), defaults.countdownSeconds, 0,
                                     WatchOptions::kMaxCountdownSeconds);
+  options.hibernate = read("Hibernacia") == "true";
+  options.forceExit = read("Vynutit") == "true";
   return options;
 }
 
 void writeWatchOptions(const WatchOptions& options, const WriteSetting& write) {
-  write("Bdiet", flag(options.keepAwake));
+  write("Bdiet", options.keepAwake == Power::Awake::No        ? "false"
+                 : options.keepAwake == Power::Awake::Display ? "displej"
+                                                              : "true");
   write("Tikov", std::to_string(options.quietTicks));
   write("Tolerancia", std::to_string(options.spikeTolerance));
   write("NajprvZataz", flag(options.busyFirst));
   write("Jadro", flag(options.busiestProcessor));
   write("Odpocet", std::to_string(options.countdownSeconds));
+  write("Hibernacia", flag(options.hibernate));
+  write("Vynutit", flag(options.forceExit));
 }
 
 }  // namespace dozorik

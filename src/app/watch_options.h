@@ -3,15 +3,19 @@
 #include <functional>
 #include <string>
 
+#include "platform/power.h"
+
 namespace dozorik {
 
 // The watch's further options, each kept under a registry value of its own.
 // Their defaults are the watch as it has always been, so that an
 // installation that never set them behaves as before.
 struct WatchOptions {
-  // Ask Windows not to go to sleep by itself while a watch is armed or a
-  // ring-out runs: a busy processor does not count as activity.
-  bool keepAwake = true;
+  // Ask Windows not to go to sleep by itself while a watch is armed, a
+  // ring-out runs or a countdown counts: a busy processor does not count as
+  // activity. A Modern Standby laptop on battery stays up only while its
+  // display does too.
+  Power::Awake keepAwake = Power::Awake::System;
   // Quiet ticks in a row that end a watch.
   int quietTicks = 250;
   // Ticks at or above the threshold in a row that a quiet run lets pass
@@ -25,6 +29,10 @@ struct WatchOptions {
   // Seconds to wait, and to let the user cancel, before sleeping, shutting
   // down or restarting; 0 acts at once.
   int countdownSeconds = 0;
+  // The sleep action hibernates instead.
+  bool hibernate = false;
+  // A shut-down or restart closes programs with unsaved work without asking.
+  bool forceExit = false;
 
   static constexpr int kBusyTicksFirst = 10;
   static constexpr int kMinQuietTicks = 25, kMaxQuietTicks = 3000;

@@ -37,6 +37,7 @@ void CpuSampler::StartCpuSampler() {
   validBytes_ = 0;
   useSystemTimes_ = false;
   firstSystemTimes_ = false;
+  useInformation_ = false;
 
   auto platform = data_.platformId();
   if (!platform) throw Error("Can't get the Windows version");
@@ -48,6 +49,7 @@ bool CpuSampler::TakeCpuSample() { return IsNtPlatform ? takeNtSample() : take9x
 // A reading the system refuses is no sample: walked again, the previous
 // data would show no time passing, which reads as an idle machine.
 bool CpuSampler::takeNtSample() {
+  if (useInformation_) return takeInformationSample();
   if (useSystemTimes_) {
     auto times = data_.systemTimes();
     if (!times) return false;
@@ -77,7 +79,11 @@ bool CpuSampler::takeNtSample() {
     if (InstanceCount < 0 && startSystemTimes()) return true;
     throw Error("Unable to locate the \"Processor\" performance object");
   }
-  if (InstanceCount < 0) sizeArrays(walk_.instances);
+  if (InstanceCount < 0) {
+    // The processors the object lists, the total after them.
+    if (startInformation(walk_.instances - 1)) return true;
+    sizeArrays(walk_.instances);
+  }
   if (result == WalkResult::NoCounter) {
     throw Error("Unable to locate the \"% of CPU usage\" performance counter");
   }
@@ -95,9 +101,52 @@ bool CpuSampler::takeNtSample() {
   return true;
 }
 
+// More processors than the first sample covers: a machine of more than one
+// processor group, where the processor object and the system's times cover
+// one group only, and a job in another would read as an idle machine. The
+// processor information covers every group.
+bool CpuSampler::startInformation(int covered) {
+  const auto count = data_.processorCount();
+  if (!count || count->all <= covered) return false;
+  if (!data_.processorInformation()) return false;
+  useInformation_ = true;
+  firstInformation_ = true;
+  informationLoads_.assign(1, 0.0);
+  InstanceCount = 1;
+  return true;
+}
+
+bool CpuSampler::takeInformationSample() {
+  const auto loads = data_.processorInformation();
+  if (!loads || loads->empty()) return false;
+  std::vector<double> processors;
+  std::optional<double> total;
+  for (const auto& [name, percent] : *loads) {
+    if (name == "_Total") {
+      total = percent;
+    } else if (name.find("_Total") == std::string::npos) {
+      processors.push_back(percent);  // a group's own total is neither
+    }
+  }
+  if (processors.empty()) return false;
+  if (!total) {
+    double sum = 0;
+    for (double percent : processors) sum += percent;
+    total = sum / static_cast<double>(processors.size());
+  }
+  processors.push_back(*total);
+  for (double& percent : processors) percent /= 100.0;
+  informationLoads_ = std::move(processors);
+  InstanceCount = static_cast<int>(informationLoads_.size());
+  firstInformation_ = false;
+  return true;
+}
+
 bool CpuSampler::startSystemTimes() {
   auto times = data_.systemTimes();
   if (!times) return false;
+  const auto count = data_.processorCount();
+  if (count && startInformation(count->ownGroup)) return true;
   useSystemTimes_ = true;
   firstSystemTimes_ = true;
   sizeArrays(1);
@@ -155,6 +204,9 @@ double CpuSampler::CpuLoadFraction(int index) {
 
   if (InstanceCount < 0) TakeCpuSample();
   if (index >= InstanceCount || index < 0) throw Error("CPU index out of bounds");
+  if (useInformation_) {
+    return firstInformation_ ? kFirstSystemTimesLoad : informationLoads_[static_cast<std::size_t>(index)];
+  }
   if (firstSystemTimes_) return kFirstSystemTimesLoad;
   // Two samples within one millisecond share a time stamp.
   if (SampleTimeBefore == SampleTimeNow) return 0.0;

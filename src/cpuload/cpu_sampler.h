@@ -19,6 +19,10 @@ namespace dozorik {
 // counters disabled or damaged, or Wine), the sampler uses the system's
 // idle/kernel/user times for the rest of the run, as one total instance.
 //
+// On a machine of more than one processor group, where the processor object
+// and the system's times cover only one, the load comes from the processor
+// information of every group instead.
+//
 // 9x line: the dynamic statistic "KERNEL\CPUUsage", already a percentage of
 // the whole machine.
 class CpuSampler : public LoadSampler {
@@ -48,6 +52,8 @@ class CpuSampler : public LoadSampler {
  private:
   bool takeNtSample();
   bool startSystemTimes();
+  bool startInformation(int covered);
+  bool takeInformationSample();
   void takeSystemTimesSample(const PerformanceData::SystemTimes& times);
   bool take9xSample();
   void sizeArrays(int count);
@@ -67,6 +73,9 @@ class CpuSampler : public LoadSampler {
   std::int64_t SampleTimeBefore = 0;
   bool useSystemTimes_ = false;    // no processor object at the first sample
   bool firstSystemTimes_ = false;  // only one sample of the system's times yet
+  bool useInformation_ = false;    // more processors than the first sample covered
+  bool firstInformation_ = false;  // no processor information with values yet
+  std::vector<double> informationLoads_;  // the processors' loads, the total last
 
   bool StatsStarted = false;
   std::optional<PerformanceData::DynKey> StatDataKey;

@@ -59,6 +59,16 @@ class FileSystem {
 
   // Deletes a file; false when it could not.
   virtual bool remove(const std::string& name) = 0;
+
+  // Whether a new file can be made in the folder (one of a name of its own
+  // is made and removed again): a folder under Program Files, or one that
+  // Controlled Folder Access guards, refuses.
+  virtual bool canCreateIn(const std::string& folder) = 0;
+  // Makes the folder where it is missing; false when it can't.
+  virtual bool createFolder(const std::string& folder) = 0;
+  // The user's own folder for programs' data (%LOCALAPPDATA%), ending in a
+  // backslash; nothing where Windows has none.
+  virtual std::optional<std::string> localAppData() = 0;
 };
 
 }  // namespace dozorik

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace dozorik {
 
@@ -37,6 +39,22 @@ class PerformanceData {
 
   // The system's accumulated idle, kernel and user times.
   virtual std::optional<SystemTimes> systemTimes() = 0;
+
+  // Logical processors on the machine, over all processor groups, and in the
+  // group of the calling thread; nothing before Windows 7, which has groups.
+  struct ProcessorCount {
+    int all = 0;
+    int ownGroup = 0;
+  };
+  virtual std::optional<ProcessorCount> processorCount() = 0;
+
+  // One reading of "\Processor Information(*)\% Processor Time" over every
+  // processor group: each instance's name ("0,3", "1,_Total", "_Total") and
+  // its load in percent since the reading before. Empty at the first
+  // reading, which has nothing to compare with; nothing where the system has
+  // no such counters (before Windows 7) or gave no reading.
+  using InstanceLoads = std::vector<std::pair<std::string, double>>;
+  virtual std::optional<InstanceLoads> processorInformation() = 0;
 
   // The 9x dynamic data: subkeys of HKEY_DYN_DATA and their 4-byte values.
   virtual std::optional<DynKey> openDynData(const std::string& subkey,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace dozorik {
@@ -8,9 +9,9 @@ class Shell {
  public:
   virtual ~Shell() = default;
   // Opens a document or starts a program with the default verb, handing it
-  // the parameters. Whether that worked is not reported: the user sees the
-  // result or nothing.
-  virtual void open(const std::string& file, const std::string& parameters) = 0;
+  // the parameters. Nothing when the shell took it; else the system's reason.
+  virtual std::optional<std::string> open(const std::string& file,
+                                          const std::string& parameters) = 0;
 
   // Hands an address to the user's web browser (the verb "open").
   virtual void browse(const std::string& url) = 0;

@@ -28,6 +28,12 @@ class TextLogFile {
   // Brings the file in step with `lines`; throws the file errors of
   // FileSystem, after which the next call writes the whole list again.
   void save(const std::vector<std::string>& lines);
+  // Moves the log to another file, written whole at the next save.
+  void setFileName(const std::string& fileName) {
+    if (fileName == fileName_) return;
+    fileName_ = fileName;
+    left_.reset();
+  }
 
  private:
   bool appendLine(const std::string& line, std::size_t lineCount);

@@ -17,7 +17,7 @@ void TUsage::Screenshot() {
   // One reading of the clock: pieces read apart could straddle midnight.
   const std::string name = screenshotName(ports_.clock.now());
   const std::string bytes = encodeBmp(picture);
-  ports_.files.create(GetAppPath() + name)->write(bytes.data(), bytes.size());
+  ports_.files.create(recordPath(name))->write(bytes.data(), bytes.size());
 }
 
 bool TUsage::SaveAsExcelFile2(const ui::StringGrid& Grid, const std::string& FileName) {
@@ -26,12 +26,14 @@ bool TUsage::SaveAsExcelFile2(const ui::StringGrid& Grid, const std::string& Fil
 }
 
 void TUsage::SpeedButton5Click() {
-  OpenPictureDialog1.setInitialDirectory(GetAppPath());
+  OpenPictureDialog1.setInitialDirectory(recordsFolder());
   OpenPictureDialog1.setFileName("");
   if (OpenPictureDialog1.execute()) ports_.shell.open(OpenPictureDialog1.fileName(), "");
 }
 
 void TUsage::SpeedButton6Click() {
+  // Where the logs are, which is not the program's folder when it refuses them.
+  if (recordsFolder() != GetAppPath()) OpenDialog3.setInitialDirectory(recordsFolder());
   if (OpenDialog3.execute()) ports_.shell.open(OpenDialog3.fileName(), "");
 }
 

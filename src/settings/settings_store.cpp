@@ -65,7 +65,7 @@ void TUsage::FormCreate() {
   Label1.setHint(OpenDialog1.fileName() + Edit2.text());
   Edit2.setHint(OpenDialog1.fileName() + Edit2.text());
   OpenDialog2.setFileName(regeditread("App"));
-  CheckBox4.setHint("Save To:    " + GetAppPath());
+  CheckBox4.setHint("Save To:    " + recordsFolder());
   showAfterStartCommand(regeditread("App") + " " + regeditread("Parameter2"));
   application_.dispatch([this] {
     if (!regeditread("Sekund").empty()) SpinEdit1.setValue(integerValue(regeditread("Sekund")));

@@ -41,7 +41,7 @@ std::string generalNumber(double value, const std::string& decimalSeparator) {
 
 void TUsage::SpeedButton4Click() {
   const std::string server = "http://" + updateServer_;
-  const std::string localCopy = GetAppPath() + "dozorik.ver";
+  const std::string localCopy = recordPath("dozorik.ver");
   bool downloaded = false;
   try {
     downloaded = ports_.downloader.download(server + "/dozorik.ver", localCopy);

@@ -24,6 +24,12 @@ struct FakePerformanceData : PerformanceData {
   std::deque<std::vector<std::uint8_t>> answers;
   std::vector<std::uint32_t> querySizes;  // the buffer size of every query
   std::deque<SystemTimes> times;          // one per systemTimes(), then nothing
+  // A machine of one processor group unless set; before Windows 7, none.
+  std::optional<ProcessorCount> processors = ProcessorCount{4, 4};
+  // Each reading of the processor information takes the front; as PDH, the
+  // first is empty, and nothing (no such counters) once they run out.
+  std::deque<std::optional<InstanceLoads>> information;
+  int informationReadings = 0;
 
   // 9x: the subkeys that open, each with the CPUUsage value read through it
   // (none: the read fails); every call as "open|read|close <key> [...]" (a key
@@ -52,6 +58,14 @@ struct FakePerformanceData : PerformanceData {
     if (times.empty()) return std::nullopt;
     const SystemTimes next = times.front();
     times.pop_front();
+    return next;
+  }
+  std::optional<ProcessorCount> processorCount() override { return processors; }
+  std::optional<InstanceLoads> processorInformation() override {
+    ++informationReadings;
+    if (information.empty()) return std::nullopt;
+    auto next = information.front();
+    information.pop_front();
     return next;
   }
   std::optional<DynKey> openDynData(const std::string& subkey, std::uint32_t access) override {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -12,6 +13,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "platform/error.h"
 #include "platform/ports.h"
@@ -49,10 +52,28 @@ struct FakeClock : Clock {
   LocalTime now() override { return time; }
 };
 
+// A Western European system: its code page (1252) has the letters of
+// Latin-1, one byte each, and none of č, ť or ľ, which come out as '?' as
+// the system's conversion writes them when it knows no look-alike.
 struct FakeLocale : Locale {
-  TimeFormat timeFormat() override { return {}; }
-  std::string decimalSeparator() override { return ","; }
-  std::string toAnsi(const std::string& utf8) override { return utf8; }
+  TimeFormat format;
+  std::string decimal = ",";
+  TimeFormat timeFormat() override { return format; }
+  std::string decimalSeparator() override { return decimal; }
+  std::string toAnsi(const std::string& utf8) override {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+      const auto lead = static_cast<unsigned char>(utf8[i]);
+      const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+      unsigned code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+      for (int k = 1; k < length && i + k < utf8.size(); ++k) {
+        code = code << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+      }
+      out += code < 0x100 ? static_cast<char>(code) : '?';
+      i += length;
+    }
+    return out;
+  }
 };
 
 // A file's stamp: its size, and its content standing for the time of its
@@ -70,12 +91,25 @@ struct FakeOutputFile : OutputFile {
   std::string& content;
 };
 
-// Files in memory, under full paths built from the current directory.
+// Files in memory, under full paths built from the current directory. The
+// per-user folder exists only once made; a folder that refuses takes no file.
 struct FakeFileSystem : FileSystem {
+  static constexpr const char* kLocalAppData = "C:\\Users\\Jana\\AppData\\Local\\";
   std::string currentDirectory = "C:\\Dozorik\\";
   std::map<std::string, std::string> files;       // full path -> content
   bool readOnly = false;                          // nothing can be created or appended to
+  std::string refusingFolder;                     // a folder where no file can be made
+  std::vector<std::string> madeFolders;
   int creates = 0, appends = 0;
+
+  bool canCreateIn(const std::string& folder) override {
+    return !readOnly && folder != refusingFolder;
+  }
+  bool createFolder(const std::string& folder) override {
+    madeFolders.push_back(folder);
+    return true;
+  }
+  std::optional<std::string> localAppData() override { return kLocalAppData; }
 
   std::string fullPath(const std::string& name) const {
     return name.find_first_of("\\:") == std::string::npos ? currentDirectory + name : name;
@@ -99,8 +133,13 @@ struct FakeFileSystem : FileSystem {
  private:
   std::unique_ptr<OutputFile> open(const std::string& name, bool create) {
     const std::string path = fullPath(name);
-    if (readOnly || !(create || files.count(path))) {
+    const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
+    if (readOnly || folder == refusingFolder || !(create || files.count(path))) {
       throw Error("Cannot create file \"" + path + "\". Access is denied");
+    }
+    if (folder.rfind(kLocalAppData, 0) == 0 && folder != kLocalAppData &&
+        std::find(madeFolders.begin(), madeFolders.end(), folder) == madeFolders.end()) {
+      throw Error("Cannot create file \"" + path + "\". The system cannot find the path specified");
     }
     ++(create ? creates : appends);
     if (create) files[path].clear();
@@ -108,11 +147,16 @@ struct FakeFileSystem : FileSystem {
   }
 };
 
+// Opens only files that exist, as the shell does.
 struct FakeShell : Shell {
+  explicit FakeShell(FakeFileSystem& on) : files(on) {}
+  FakeFileSystem& files;
   std::vector<std::pair<std::string, std::string>> opened;  // file, parameters
   std::vector<std::string> browsed;
-  void open(const std::string& file, const std::string& parameters) override {
+  std::optional<std::string> open(const std::string& file, const std::string& parameters) override {
     opened.push_back({file, parameters});
+    if (files.read(file, 0)) return std::nullopt;
+    return "The system cannot find the file specified.";
   }
   void browse(const std::string& url) override { browsed.push_back(url); }
 };
@@ -124,6 +168,9 @@ struct ShownMessage {
   MessageButtons buttons;
 };
 
+// A box can only be answered with a button it shows: an OK box answers OK
+// whatever the test scripted, and a Yes/No box (which has no close box and
+// ignores Escape) only Yes or No.
 struct FakeMessageBoxes : MessageBoxes {
   std::vector<ShownMessage> shown;
   MessageAnswer answer = MessageAnswer::Ok;
@@ -133,6 +180,11 @@ struct FakeMessageBoxes : MessageBoxes {
                      MessageButtons buttons) override {
     shown.push_back({text, caption, icon, buttons});
     if (auto run = std::exchange(whileOpen, nullptr)) run();
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (answer == MessageAnswer::Ok) {
+      ADD_FAILURE() << "a Yes/No box can't be answered OK: " << text;
+      return MessageAnswer::No;
+    }
     return answer;
   }
 };
@@ -167,19 +219,44 @@ struct FakeFileDialogs : FileDialogs {
 };
 
 // Records every power and token call in one journal, in order, so tests can
-// check what came before what: "privilege on", "exit 9", "beep 100/10", ...
+// check what came before what: "privilege on", "exit 0x19", "beep 100/10", ...
+// By default a machine with S3 sleep and hibernation that agrees to all.
 struct FakePowerAndToken : Power, ProcessToken {
   std::vector<std::string> journal;
   bool tokenOpens = true;
-  // Kept apart from the journal: whether the system is asked to stay awake,
-  // and every change of that.
+  std::optional<Capabilities> machine = Capabilities{true, false, true};
+  Refusal refusal;  // what the system answers every sleep and exit request
+  std::uint32_t lastReason = 0;
+  // Kept apart from the journal: what the system is asked to keep up, and
+  // every change of whether it is.
+  Awake level = Awake::No;
   bool awake = false;
   std::vector<bool> awakeChanges;
-  void keepSystemAwake(bool on) override { awakeChanges.push_back(awake = on); }
+  bool keepAwake(Awake wanted) override {
+    level = wanted;
+    if (awake != (wanted != Awake::No)) awakeChanges.push_back(awake = wanted != Awake::No);
+    return true;
+  }
 
-  bool suspend(bool force) override { return log(force ? "suspend forced" : "suspend"); }
-  bool exitWindows(std::uint32_t flags) override { return log("exit ", flags); }
-  void beep(int frequency, int ms) override { log("beep " + std::to_string(frequency) + "/", ms); }
+  std::optional<Capabilities> capabilities() override { return machine; }
+  bool awakeAtLastRequest = false;  // whether a request to stay up was still held
+  Refusal suspend(bool hibernate) override {
+    log(hibernate ? "hibernate" : "suspend");
+    awakeAtLastRequest = awake;
+    return refusal;
+  }
+  Refusal exitWindows(std::uint32_t flags, std::uint32_t reason) override {
+    awakeAtLastRequest = awake;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%X", flags);
+    log(std::string("exit ") + hex);
+    lastReason = reason;
+    return refusal;
+  }
+  void displaysOff() override { log("displays off"); }
+  bool beep(int frequency, int ms) override {
+    return log("beep " + std::to_string(frequency) + "/", ms);
+  }
   std::optional<Handle> open(std::uint32_t access) override {
     if (log("open token ", access) && tokenOpens) return 7;
     return std::nullopt;
@@ -227,7 +304,8 @@ struct FakeRemoteAccess : RemoteAccess {
   int sleeps = 0;
   std::map<Window, MessageHandler> windows;  // the notify windows alive, by handle
 
-  std::uint32_t registerDialEventMessage() override { return 0xC100; }
+  bool registers = true;  // else the registration fails, answering 0
+  std::uint32_t registerDialEventMessage() override { return registers ? 0xC100 : 0; }
   Window createNotifyWindow(MessageHandler handler) override {
     windows[++lastWindow] = std::move(handler);
     return lastWindow;
@@ -276,7 +354,9 @@ struct FakeDownloader : Downloader {
 };
 
 // The program's further windows: which are shown, and what a test does
-// while a modal one is open.
+// while a modal one is open. As on the screen, a modal window stays until
+// something closes it: its own buttons, its close box or Escape (both ask
+// the form first).
 struct FakeFormHost : ui::FormHost {
   std::vector<ui::Form*> shown;
   std::function<void(ui::Form&)> whileModal;
@@ -286,7 +366,14 @@ struct FakeFormHost : ui::FormHost {
   void showModal(ui::Form& form) override {
     show(form);
     if (whileModal && isShown(form)) whileModal(form);
-    close(form);
+    if (isShown(form)) {
+      ADD_FAILURE() << form.name() << " was left open: its modal loop would never end";
+      close(form);
+    }
+  }
+  // The close box or Escape.
+  void closeBox(ui::Form& form) {
+    if (isShown(form) && form.closeQuery()) close(form);
   }
   void close(ui::Form& form) override {
     shown.erase(std::remove(shown.begin(), shown.end(), &form), shown.end());
@@ -301,7 +388,7 @@ struct FakePorts {
   FakeClock clock;
   FakeLocale locale;
   FakeFileSystem files;
-  FakeShell shell;
+  FakeShell shell{files};
   FakeMessageBoxes messages;
   FakePump pump;
   FakeProcess process;

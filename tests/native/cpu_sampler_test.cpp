@@ -114,7 +114,7 @@ TEST(CpuSamplerNt, LoadIsTheShareOfTimeBetweenTheLastTwoSamplesThatWasNotIdle) {
   cut.resize(cut.size() - 4);  // half of the last instance's value
   const Data start = processor(0, {0}), next = processor(200, {1'000'000});
   // The first load compares the idle time since boot with the time since 1601.
-  const double since1601 = static_cast<double>(*calendarTo100ns({2024, 5, 3, 1}));
+  const double since1601 = 133'589'952'000'000'000;  // 1 May 2024, the data's time stamp
   const std::tuple<const char*, std::vector<Data>, std::vector<double>, std::string> rows[] = {
       {"first sample", {processor(0, {36'000'000'000})}, {1 - 36e9 / since1601}, ""},
       {"idle shares of 200 ms",
@@ -173,6 +173,43 @@ TEST_F(NtSampler, WithoutProcessorObjectAtFirstSampleUsesSystemTimes) {
   EXPECT_FALSE(sampler.TakeCpuSample());  // no reading: the last sample stays
   EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(0), 0.75);
   EXPECT_EQ(fake.querySizes.size(), 1u);  // the performance data is not asked again
+}
+
+// 96 processors in two groups of 48: the processor object and the system's
+// times see one group, the processor information both.
+TEST_F(NtSampler, MoreProcessorsThanTheFirstSampleCoversAreReadOverEveryGroup) {
+  using Loads = PerformanceData::InstanceLoads;
+  fake.processors = PerformanceData::ProcessorCount{96, 48};
+  fake.answers = {processor(0, Counters(49, 0))};  // 48 and the total
+  fake.information = {Loads{},
+                      Loads{{"0,0", 5}, {"0,_Total", 3}, {"1,0", 90}, {"_Total", 47.5}},
+                      std::nullopt,
+                      Loads{{"1,0", 80}, {"0,0", 10}, {"0,1", 30}}};
+  EXPECT_EQ(sampler.CpuInstanceCount(), 1);  // nothing to compare yet: busy, as any first
+  EXPECT_EQ(static_cast<int>(sampler.CpuLoadFraction(0) * 100), 99);
+  EXPECT_TRUE(sampler.TakeCpuSample());
+  ASSERT_EQ(sampler.CpuInstanceCount(), 3);  // two processors, then the total
+  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(1), 0.9);
+  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(2), 0.475);
+  EXPECT_FALSE(sampler.TakeCpuSample());  // no reading: the last stays
+  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(2), 0.475);
+  EXPECT_TRUE(sampler.TakeCpuSample());  // no total listed: the processors' average
+  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(3), 0.4);
+  EXPECT_EQ(fake.querySizes.size(), 1u);
+}
+
+TEST(CpuSamplerNt, OneProcessorGroupKeepsTheProcessorObjectOrTheSystemsTimes) {
+  for (bool object : {true, false}) {
+    FakePerformanceData fake;
+    fake.processors = PerformanceData::ProcessorCount{object ? 4 : 2, object ? 4 : 2};
+    fake.answers = {object ? processor(0, {0, 0, 0, 0, 0}) : B().object(kSystemObject, {6}, {0}).build()};
+    fake.times = {{1000, 3000, 1000}};
+    fake.information = {PerformanceData::InstanceLoads{}};
+    CpuSampler sampler(fake);
+    sampler.StartCpuSampler();
+    EXPECT_EQ(sampler.CpuInstanceCount(), object ? 5 : 1);
+    EXPECT_EQ(fake.informationReadings, 0) << object;
+  }
 }
 
 TEST(Win9xSampler, StartsTheStatisticReadsThePercentageAndStopsItOnce) {

@@ -11,7 +11,7 @@ TEST_F(EndActionTest, EachActionAsksWithItsFlagsTheExitBetweenThePrivilegeOnAndO
   usage.RadioButton2.click();  // the shutdown, chosen while the watch runs
   tick(0.0);
   EXPECT_EQ(join(fake.power.journal),
-            "open token 40, lookup SeShutdownPrivilege, privilege on, close token, exit 9, "
+            "open token 40, lookup SeShutdownPrivilege, privilege on, close token, exit 0x19, "
             "open token 40, lookup SeShutdownPrivilege, privilege off, close token");
   fake.power.journal.clear();
   fake.power.tokenOpens = false;  // asked all the same
@@ -20,8 +20,8 @@ TEST_F(EndActionTest, EachActionAsksWithItsFlagsTheExitBetweenThePrivilegeOnAndO
     usage.Koniec();
   }
   EXPECT_EQ(join(fake.power.journal),
-            kBeeps + ", " + kBeeps + ", open token 40, suspend forced, open token 40, " +
-                "open token 40, exit 2, open token 40");
+            kBeeps + ", " + kBeeps + ", open token 40, suspend, open token 40, " +
+                "open token 40, exit 0x12, open token 40");
 }
 
 TEST_F(EndActionTest, LaunchAsksForAFileOnlyWhenThereIsNoneAndHandsItsParameterApart) {
@@ -32,7 +32,10 @@ TEST_F(EndActionTest, LaunchAsksForAFileOnlyWhenThereIsNoneAndHandsItsParameterA
   usage.RadioButton0.click();  // a file is known: no dialog
   usage.Edit2.setText("/q");
   EXPECT_EQ(usage.Edit2.hint(), "C:\\Program Files\\a.bat /q");
-  EXPECT_EQ(fake.dialogs.requests.size(), 2u);
+  fake.dialogs.answer.reset();
+  usage.Button1.click();  // cancelled: the file stays, the hints run it and the parameter together
+  EXPECT_EQ(usage.Label1.hint(), "C:\\Program Files\\a.bat/q");
+  EXPECT_EQ(fake.dialogs.requests.size(), 3u);
   usage.Koniec();
   EXPECT_EQ(fake.shell.opened.at(0).first + "|" + fake.shell.opened[0].second,
             "C:\\Program Files\\a.bat|/q");
@@ -84,10 +87,14 @@ TEST_F(RingOutTest, ARefusedDialOrHangUpOrATooLongNumberIsReportedAfterTheEndAct
   usage.Edit1.setText(std::string(129, '5'));
   fake.messages.whileOpen = [&] { actedBeforeBox.push_back(fake.power.journal.size()); };
   watchToItsEnd();
-  // The long number is not dialled.
+  // The long number is not dialled; one that just fits is.
   EXPECT_EQ(join(ras.journal), "dial 0905123456 to 100, hang up " + std::to_string(0x5000 + 100));
-  usage.Edit1.setText("0905123456");
   ras.dialResult = 0;
+  usage.Edit1.setText(std::string(128, '5'));
+  watchToItsEnd();
+  EXPECT_EQ(ras.journal.back(), "dial " + std::string(128, '5') + " to 102");
+  app.dispatch([&] { usage.Timer2.fire(); });
+  usage.Edit1.setText("0905123456");
   watchToItsEnd();
   ras.hangUpResult = 6;
   fake.messages.whileOpen = [&] { actedBeforeBox.push_back(fake.power.journal.size()); };
@@ -95,8 +102,19 @@ TEST_F(RingOutTest, ARefusedDialOrHangUpOrATooLongNumberIsReportedAfterTheEndAct
   EXPECT_EQ(boxes(), (Strings{"Dozorik: RAS Error code: 633.\n\"RAS text 633\"",
                               "Dozorik: Telefónne číslo je príliš dlhé: najviac 128 znakov.",
                               "Dozorik: RAS Error code: 6.\n\"System text 6\""}));
-  EXPECT_EQ(actedBeforeBox, (std::vector<std::size_t>{6, 12, 18}));
+  EXPECT_EQ(actedBeforeBox, (std::vector<std::size_t>{6, 12, 24}));
   EXPECT_FALSE(usage.Timer2.enabled() || usage.Timer1.enabled());
+}
+
+// Where the system registers no message for the notifications, RAS sends its fixed one.
+TEST_F(RingOutTest, WithoutARegisteredMessageTheFixedOneCarriesTheNotifications) {
+  ras.registers = false;
+  TRasDialer dialer(ras, fake.strings, [](const std::exception&) {});
+  int events = 0;
+  dialer.FOnDialEvent = [&](TRasDialer&, std::uintptr_t, std::intptr_t) { ++events; };
+  EXPECT_TRUE(ras.windows.at(dialer.window())(0xCCCD, 1, 0));
+  EXPECT_FALSE(ras.windows.at(dialer.window())(0, 1, 0));
+  EXPECT_EQ(events, 1);
 }
 
 TEST_F(RingOutTest, AWindowClosedJustBeforeTheDialDialsNothingAndActsAtOnce) {

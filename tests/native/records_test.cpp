@@ -22,7 +22,11 @@ TEST_F(RecordsTest, TheTextLogAppendsWhileTheFileIsAsLeftElseRewritesAnExactCopy
   files.files[kLog] = "an older run\r\n";
   for (const char* line : {"a", "b", "c"}) record(line);  // the first replaces the old file
   EXPECT_EQ(files.files[kLog], all);
-  EXPECT_EQ(std::pair(files.creates, files.appends), std::pair(1, 2));
+  // In the system's code page, appended or written whole: what it lacks is lost.
+  record("é ľ");
+  EXPECT_EQ(files.files[kLog], "a\r\nb\r\nc\r\n\xE9 ?\r\n");
+  all = files.files[kLog];
+  EXPECT_EQ(std::pair(files.creates, files.appends), std::pair(1, 3));
   // Changed behind our back, though the same length, or removed: written whole again.
   files.files[kLog][0] = 'x';
   record("d");
@@ -59,10 +63,44 @@ TEST_F(RecordsTest, TheStopsSpreadsheetAndTheHelpPageAreInTheProgramsFolderWhate
   ASSERT_EQ(fake.files.currentDirectory, "D:\\Video\\");
   usage.SpeedButton1.click();
   ticks(3, 0.5);
+  EXPECT_EQ(usage.StringGrid1.cell(0, 0) + " " + usage.StringGrid1.cell(1, 0), "09:05:07 50");
   usage.SpeedButton2.click();
   usage.SpeedButton3.click();
   EXPECT_EQ(fake.files.files.at(kXls).size(), 16u + 2 * 4 * 12 + 3 * (8 + 2));
   EXPECT_EQ(fake.shell.opened.back().first, "C:\\Dozorik\\navodhtm.htm");
+  usage.SpeedButton5.click();  // the pictures' viewer opens where they are
+  EXPECT_EQ(fake.dialogs.requests.back().initialDirectory, "C:\\Dozorik\\");
+  // A shorter watch after it: no row of the longer one is left in the export.
+  usage.SpeedButton1.click();
+  ticks(1, 0.5);
+  usage.SpeedButton2.click();
+  EXPECT_EQ(fake.files.files.at(kXls).size(), 16u + 2 * 2 * 12 + 1 * (8 + 2));
+}
+
+// Under Program Files, or guarded, the program's folder refuses new files:
+// every record goes to the user's own folder, made when first needed.
+TEST_F(RecordsTest, WhereTheProgramsFolderRefusesRecordsGoToTheUsersOwnFolder) {
+  const std::string local = std::string(fakes::FakeFileSystem::kLocalAppData) + "Dozorik\\";
+  fake.files.refusingFolder = "C:\\Dozorik\\";
+  usage.FormCreate();
+  EXPECT_EQ(usage.CheckBox4.hint(), "Save To:    " + local);
+  EXPECT_TRUE(fake.files.madeFolders.empty());
+  for (ui::Label* label : {&usage.Label7, &usage.Label16}) label->click();  // screenshot, log
+  usage.RadioButton5.click();  // as text
+  usage.SpeedButton1.click();
+  tick(0.01);
+  EXPECT_EQ(usage.StatusBar1.panelText(1), "Zaznamy su v %LOCALAPPDATA%\\Dozorik");
+  ticks(249, 0.01);
+  EXPECT_EQ(fake.files.madeFolders, Strings{local});
+  EXPECT_EQ(fake.files.files.at(local + "dozorik.log").size(), 250u * 14);
+  EXPECT_TRUE(fake.files.files.count(local + "2027_01_03__090507.bmp"));
+  fake.dialogs.answer.reset();
+  usage.SpeedButton5.click();
+  usage.SpeedButton6.click();
+  EXPECT_EQ(fake.dialogs.requests.at(0).initialDirectory + "|" +
+                fake.dialogs.requests.at(1).initialDirectory,
+            local + "|" + local);
+  EXPECT_TRUE(fake.messages.shown.empty());
 }
 
 TEST(ScreenCapture, NamesSortInTimeAndTheBitmapIsStandard) {
@@ -71,8 +109,13 @@ TEST(ScreenCapture, NamesSortInTimeAndTheBitmapIsStandard) {
   for (int i = 0; i < 18; ++i) picture.pixels.push_back(static_cast<std::uint8_t>(i));
   const std::string bmp = encodeBmp(picture);
   ASSERT_EQ(bmp.size(), 54u + 2 * 12);
-  // Width, height and bits per pixel; then the rows bottom first, padded to 4 bytes.
-  EXPECT_EQ(bmp.substr(0, 2) + bmp[18] + bmp[22] + bmp[28], "BM" + bytes({3, 2, 24}));
+  // Every header byte: file size, pixel offset, 3 x 2, one plane, 24 bits,
+  // uncompressed, the pixels' size, 96 dots per inch.
+  EXPECT_EQ(bmp.substr(0, 54),
+            bytes({'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 3, 0, 0, 0,
+                   2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 24, 0, 0, 0, 0xC4, 0x0E, 0, 0,
+                   0xC4, 0x0E, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  // The rows bottom first, padded to 4 bytes.
   EXPECT_EQ(bmp.substr(54), bytes({9, 10, 11, 12, 13, 14, 15, 16, 17, 0, 0, 0,  //
                                    0, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0}));
 }

@@ -31,9 +31,10 @@ TEST_F(WatchEndTest, AFolderThatRefusesEveryRecordStillLetsTheWatchEndAndShowsOn
   usage.SpeedButton1.click();
   tick(0.01);
   // The shut-down was asked for while the first box still waited for an answer.
-  EXPECT_EQ(actedWhileBoxOpen.at(4), "exit 9");
+  EXPECT_EQ(actedWhileBoxOpen.at(4), "exit 0x19");
   EXPECT_EQ(boxes(), Strings{"CPU % 1: Cannot create file \"C:\\Dozorik\\dozorik.log\". "
                              "Access is denied."});
+  EXPECT_EQ(fake.messages.shown[0].icon, MessageIcon::Stop);
   EXPECT_EQ(usage.text(), "Dozorik   =Bystro=");
 }
 
@@ -91,6 +92,24 @@ TEST_F(WatchEndTest, OptionsApplyFromTheNextTickEvenWithTheirWindowOpenedInsideA
   EXPECT_FALSE(usage.Timer1.enabled());
 }
 
+TEST_F(WatchEndTest, WhatStopsAWatchWhileItsEndLetsMessagesRunLeavesNoEndAndBoxesWait) {
+  store({{"screenshot", "true"}});
+  usage.SpeedButton1.click();
+  ticks(249, 0.01);
+  fake.pump.pending.push_back([&] { usage.SpeedButton2.click(); });  // before the screenshot
+  tick(0.01);
+  EXPECT_TRUE(fake.power.journal.empty());
+  EXPECT_EQ(fake.files.files.size(), 0u);
+  // A registry write refused at the end waits, as an error does, until the action ran.
+  std::size_t actedBeforeBox = 0;
+  fake.messages.whileOpen = [&] { actedBeforeBox = fake.power.journal.size(); };
+  usage.SpeedButton1.click();
+  fake.registry.failWrites = true;
+  ticks(250, 0.01);
+  EXPECT_EQ(actedBeforeBox, 6u);
+  EXPECT_EQ(boxes().at(0), "Dozorik: Chyba pri zápise do registra!!!(End)");
+}
+
 TEST_F(WatchEndTest, TheStopCancelsACountdownWhichKeepsTheMachineAwakeUntilThen) {
   store({{"Odpocet", "30"}, {"Vyber", "2"}});
   watchToItsEnd();
@@ -100,6 +119,11 @@ TEST_F(WatchEndTest, TheStopCancelsACountdownWhichKeepsTheMachineAwakeUntilThen)
   EXPECT_FALSE(forms.isShown(usage.Countdown) || fake.power.awake);
   EXPECT_EQ(usage.StatusBar1.panelText(1), "Uspanie pocitaca zrusene");
   EXPECT_TRUE(fake.power.journal.empty());
+  // Acting now: the request to stay up is let go before the machine sleeps.
+  watchToItsEnd();
+  usage.Countdown.Now.click();
+  EXPECT_EQ(fake.power.journal.at(4), "suspend");
+  EXPECT_FALSE(fake.power.awakeAtLastRequest);
 }
 
 class RingOutEndTest : public WatchEndTest {
@@ -116,7 +140,7 @@ TEST_F(RingOutEndTest, ACloseDuringTheRingOrJustBeforeTheDialActsAtOnceDespiteTh
   EXPECT_TRUE(usage.Timer2.enabled());
   usage.closeQuery();
   EXPECT_EQ(join(fake.remoteAccess.journal), "dial 1 to 100, hang up " + std::to_string(0x5000 + 100));
-  EXPECT_EQ(fake.power.journal.at(4), "exit 2");
+  EXPECT_EQ(fake.power.journal.at(4), "exit 0x12");
   EXPECT_FALSE(forms.isShown(usage.Countdown));
 }
 

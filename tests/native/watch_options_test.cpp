@@ -36,7 +36,10 @@ TEST(WatchOptions, StoredTextsReadAsNumbersWithBlanksAndAnyLengthClampedElseTheD
       {"Tikov", "1 0", &WatchOptions::quietTicks, 250},
       {"Tolerancia", "51", &WatchOptions::spikeTolerance, 50},
       {"Odpocet", "\t30", &WatchOptions::countdownSeconds, 30},
-      {"Odpocet", "0x10", &WatchOptions::countdownSeconds, 0}};
+      {"Odpocet", "600", &WatchOptions::countdownSeconds, 600},
+      {"Odpocet", "601", &WatchOptions::countdownSeconds, 600},
+      {"Odpocet", "0x10", &WatchOptions::countdownSeconds, 0},
+      {"Tikov", "-", &WatchOptions::quietTicks, 250}};
   for (auto [name, text, field, value] : rows) {
     const WatchOptions options = readWatchOptions(
         [&](const std::string& asked) { return asked == name ? text : std::string(); });
@@ -54,14 +57,21 @@ TEST_F(WatchOptionsTest, SpikesUpToTheToleranceNeitherCountNorResetTheQuietRun) 
   EXPECT_EQ(usage.Gauge1.progress(), 0);
 }
 
-TEST_F(WatchOptionsTest, BusyFirstCountsOnlyAfterTenHighTicksInARow) {
+TEST_F(WatchOptionsTest, BusyFirstCountsOnlyAfterTenHighTicksInARowOfThisWatch) {
   armWith({{"NajprvZataz", "true"}});
   ticks(9, 0.5);
   ticks(30, 0.01);
-  EXPECT_EQ(usage.Gauge1.progress(), 0);
-  ticks(10, 0.5);
+  tick(0.5);  // the tenth high tick, but not in a row
+  const std::string waiting = "Najprv cakam na zataz CPU od: 10 %";
+  EXPECT_EQ(usage.StatusBar1.panelText(1), waiting);
+  usage.SpeedButton2.click();
+  usage.SpeedButton1.click();  // a new watch starts from none
+  ticks(9, 0.5);
+  EXPECT_EQ(usage.StatusBar1.panelText(1), waiting);
+  tick(0.5);
   tick(0.01);
   EXPECT_EQ(usage.Gauge1.progress(), 1);
+  EXPECT_EQ(usage.StatusBar1.panelText(1), "Cakaj na vytazenost CPU pod: 10 %");
 }
 
 TEST_F(WatchOptionsTest, TheBusiestProcessorStandsForTheLoadWhenChosen) {
@@ -88,7 +98,7 @@ TEST_F(WatchOptionsTest, APowerActionCountsDownAndCanBeCancelledOrBroughtForward
   for (int i = 0; i < 19; ++i) usage.Countdown.Tick.fire();
   EXPECT_TRUE(fake.power.journal.empty());
   usage.Countdown.Tick.fire();
-  EXPECT_EQ(fake.power.journal.at(4), "exit 2");
+  EXPECT_EQ(fake.power.journal.at(4), "exit 0x12");
   EXPECT_FALSE(forms.isShown(usage.Countdown));
 
   fake.power.journal.clear();
@@ -98,7 +108,37 @@ TEST_F(WatchOptionsTest, APowerActionCountsDownAndCanBeCancelledOrBroughtForward
   usage.RadioButton2.click();  // shut down, at once
   usage.Koniec();
   usage.Countdown.Now.click();
-  EXPECT_EQ(fake.power.journal.at(4), "exit 9");
+  EXPECT_EQ(fake.power.journal.at(4), "exit 0x19");
+}
+
+TEST_F(WatchOptionsTest, TheOptionsWindowsCancelAndCloseBoxStoreNothingAndTheCountdownsCancels) {
+  usage.FormCreate();
+  forms.whileModal = [&](ui::Form& window) {
+    usage.Options.QuietTicks.type("30");
+    forms.closeBox(window);
+  };
+  usage.systemMenu()[0].onClick();
+  forms.whileModal = [&](ui::Form&) { usage.Options.Cancel.click(); };
+  usage.systemMenu()[0].onClick();
+  EXPECT_EQ(stored("Tikov") + "|" + std::to_string(usage.Gauge1.maxValue()), "|250");
+  EXPECT_EQ(usage.Options.QuietTicks.text(), "250") << "shown anew as stored";
+  // The countdown ticks once a second, Enter cancels it, and so does its close box.
+  EXPECT_EQ(usage.Countdown.Tick.interval(), 1000);
+  EXPECT_EQ(usage.Countdown.defaultButton(), &usage.Countdown.Cancel);
+  const std::tuple<ui::RadioButton*, const char*, const char*> actions[] = {
+      {&usage.RadioButton1, "Počítač sa uspí o", "Uspanie pocitaca zrusene"},
+      {&usage.RadioButton2, "Počítač sa vypne o", "Vypnutie pocitaca zrusene"},
+      {&usage.RadioButton3, "Počítač sa reštartuje o", "Restart pocitaca zruseny"}};
+  for (auto [action, announced, cancelled] : actions) {
+    action->click();
+    armWith({{"Odpocet", "5"}});
+    ticks(250, 0.01);
+    EXPECT_EQ(usage.Countdown.Action.text() + " " + usage.Countdown.SecondsLeft.text(),
+              std::string(announced) + " 5 s");
+    forms.closeBox(usage.Countdown);
+    EXPECT_EQ(usage.StatusBar1.panelText(1), cancelled);
+  }
+  EXPECT_TRUE(fake.power.journal.empty());
 }
 
 TEST_F(WatchOptionsTest, TheOptionsWindowFromTheSystemMenuStoresItsValues) {
@@ -106,8 +146,8 @@ TEST_F(WatchOptionsTest, TheOptionsWindowFromTheSystemMenuStoresItsValues) {
   auto& options = usage.Options;
   forms.whileModal = [&](ui::Form&) {
     options.QuietTicks.type("5000");
-    options.Spikes.type("x");
-    options.KeepAwake.click();
+    options.Spikes.type("0");
+    options.KeepAwakeNo.click();
     options.BusyFirst.click();
     options.Countdown.type("30");
     options.Ok.click();

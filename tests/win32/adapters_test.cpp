@@ -17,9 +17,11 @@
 #include "platform/win32/performance_data_win32.h"
 #include "platform/win32/power_win32.h"
 #include "platform/win32/process_token_win32.h"
+#include "update/update_check.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/remote_access_win32.h"
 #include "platform/win32/screen_win32.h"
+#include "platform/win32/shell_win32.h"
 #include "platform/win32/string_table_win32.h"
 #include "platform/win32/text_measure_win32.h"
 #include "win32/wine_test_support.h"
@@ -119,10 +121,44 @@ TEST(PowerAndToken, ShutdownPrivilegeIsSwitchedOnAndOff) {
   EXPECT_FALSE(tokens.adjustPrivilege(*token, 0x7FFF, ProcessToken::kEnabled));
   tokens.close(*token);
   EXPECT_FALSE(tokens.lookupPrivilege("NoSuchPrivilege"));
+}
+
+// What the machine offers and the request to stay up, all looked up at run
+// time: Wine has them, as Windows 7 and later do. A request changes its kind
+// and is let go, each step taken by the system.
+TEST(PowerAndToken, CapabilitiesBeepAndTheRequestToStayUp) {
   Win32Power power;
-  power.beep(1000, 10);
-  power.keepSystemAwake(true);  // looked up at run time: there on Wine as on Vista
-  power.keepSystemAwake(false);
+  EXPECT_TRUE(power.capabilities());
+  EXPECT_TRUE(power.beep(1000, 10));
+  EXPECT_TRUE(power.usesPowerRequests());
+  for (Power::Awake level : {Power::Awake::System, Power::Awake::Display, Power::Awake::System,
+                             Power::Awake::No}) {
+    EXPECT_TRUE(power.keepAwake(level)) << static_cast<int>(level);
+  }
+}
+
+TEST(Shell, ARefusedLaunchGivesTheSystemsReason) {
+  Win32Shell shell;
+  TempDir dir("dozorik shell");
+  const auto refused = shell.open(dir.at("missing.cmd"), "x");
+  ASSERT_TRUE(refused);
+  EXPECT_NE(*refused, "");
+  EXPECT_EQ(refused->find("System error"), std::string::npos) << *refused;
+}
+
+TEST(Files, ARecordsFolderIsProbedMadeAndTheUsersOwnFound) {
+  Win32FileSystem files;
+  TempDir dir("dozorik folders");
+  EXPECT_TRUE(files.canCreateIn(dir.path + "\\"));
+  EXPECT_TRUE(std::filesystem::is_empty(widen(dir.path))) << "the probe is removed";
+  EXPECT_FALSE(files.canCreateIn(dir.at("none\\")));
+  EXPECT_TRUE(files.createFolder(dir.at("made")) && files.createFolder(dir.at("made")));
+  EXPECT_TRUE(std::filesystem::is_directory(widen(dir.at("made"))));
+  EXPECT_FALSE(files.createFolder(dir.at("none\\deeper")));
+  const auto local = files.localAppData();
+  ASSERT_TRUE(local);
+  EXPECT_EQ(local->back(), '\\');
+  EXPECT_TRUE(std::filesystem::is_directory(widen(*local)));
 }
 
 TEST(TextMeasure, WidthFollowsTheGlyphsTheLengthAndTheFont) {
@@ -144,7 +180,21 @@ TEST(Screen, CaptureHasTheDisplaysSizeAndSeesARedSquare) {
     FillRect(desktop.get(), &square, red.get());
   }
   ScreenPicture picture;
+  // Newer than the Windows the build targets: looked up, as the adapter does.
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  auto threadContext = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)()>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+  auto awareness = reinterpret_cast<int(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+  auto setContext = reinterpret_cast<DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT)>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+  ASSERT_TRUE(threadContext && awareness && setContext) << "Wine has them";
+  // Not DPI aware, as the program runs.
+  const DPI_AWARENESS_CONTEXT test = setContext(DPI_AWARENESS_CONTEXT_UNAWARE);
   ASSERT_TRUE(Win32Screen().capturePrimaryDisplay(picture));
+  // Real pixels around the copy only: the window keeps its own scaling.
+  EXPECT_EQ(awareness(threadContext()), 0);
+  setContext(test);
   InvalidateRect(nullptr, nullptr, TRUE);
   ASSERT_EQ(picture.width, GetSystemMetrics(SM_CXSCREEN));
   ASSERT_EQ(picture.height, GetSystemMetrics(SM_CYSCREEN));
@@ -255,11 +305,13 @@ TEST(Downloader, FetchesTheServersCopyAfreshEachTime) {
     EXPECT_EQ(contents(dir.at("dozorik.ver")), fileBytes(widen(published)));
   }
   // Gone from the server: Wine, like Windows at times, saves the server's
-  // error page (which never reads as a version) rather than failing.
+  // error page rather than failing. Either way no version is read from what
+  // is left, and never the last copy.
   DeleteFileW(widen(published).c_str());
-  if (downloader.download(url, dir.at("dozorik.ver"))) {
-    EXPECT_NE(contents(dir.at("dozorik.ver")), "x") << "the last copy is no answer";
-  }
+  const bool got = downloader.download(url, dir.at("dozorik.ver"));
+  const std::string left = contents(dir.at("dozorik.ver"));
+  EXPECT_FALSE(got && left == "x") << "the last copy is no answer";
+  EXPECT_FALSE(got && publishedVersion(left)) << left;
 }
 
 }  // namespace

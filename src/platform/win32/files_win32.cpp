@@ -1,6 +1,7 @@
 #include "platform/win32/files_win32.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <iterator>
@@ -8,6 +9,7 @@
 
 #include "platform/error.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_message_win32.h"
 #include "platform/win32/wide.h"
 
 namespace dozorik::win32 {
@@ -63,22 +65,6 @@ std::wstring fullPath(const std::wstring& name) {
   }
 }
 
-// The system's own sentence for an error code, without the line break
-// FormatMessage ends it with.
-std::wstring systemMessage(DWORD code) {
-  wchar_t text[1024] = {};
-  DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                nullptr, code, 0, text, static_cast<DWORD>(std::size(text)),
-                                nullptr);
-  std::wstring message(text, length);
-  while (!message.empty() &&
-         (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' ')) {
-    message.pop_back();
-  }
-  if (message.empty()) message = L"System error " + std::to_wstring(code) + L".";
-  return message;
-}
-
 // Others may read the file while it is open (a viewer showing the log), but
 // not write it.
 std::unique_ptr<OutputFile> openFile(const std::string& name, DWORD access, DWORD disposition) {
@@ -88,7 +74,7 @@ std::unique_ptr<OutputFile> openFile(const std::string& name, DWORD access, DWOR
   if (!file) {
     const DWORD code = GetLastError();
     throw Error("Cannot create file \"" + narrow(fullPath(wideName)) + "\". " +
-                narrow(systemMessage(code)));
+                systemMessage(code));
   }
   return std::make_unique<Win32OutputFile>(std::move(file));
 }
@@ -139,6 +125,36 @@ std::optional<std::string> Win32FileSystem::read(const std::string& name, std::s
 
 bool Win32FileSystem::remove(const std::string& name) {
   return DeleteFileW(widen(name).c_str()) != FALSE;
+}
+
+bool Win32FileSystem::canCreateIn(const std::string& folder) {
+  // A file of a name of its own, gone again as it is closed. Not
+  // GetTempFileName: Wine's answers success where it could create nothing.
+  const std::wstring base = widen(folder) + L"dozorik-" + std::to_wstring(GetCurrentProcessId());
+  for (unsigned attempt = 0; attempt < 16; ++attempt) {
+    const std::wstring probe = base + L"-" + std::to_wstring(GetTickCount() + attempt) + L".tmp";
+    UniqueFile file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (file) return true;
+    if (GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  return false;
+}
+
+bool Win32FileSystem::createFolder(const std::string& folder) {
+  return CreateDirectoryW(widen(folder).c_str(), nullptr) ||
+         GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::optional<std::string> Win32FileSystem::localAppData() {
+  wchar_t folder[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+    return std::nullopt;
+  }
+  std::string path = narrow(folder);
+  if (path.empty()) return std::nullopt;
+  if (path.back() != '\\') path += '\\';
+  return path;
 }
 
 }  // namespace dozorik::win32

@@ -20,6 +20,9 @@ class Win32FileSystem : public FileSystem {
   std::optional<FileStamp> stamp(const std::string& name) override;
   std::optional<std::string> read(const std::string& name, std::size_t maxBytes) override;
   bool remove(const std::string& name) override;
+  bool canCreateIn(const std::string& folder) override;
+  bool createFolder(const std::string& folder) override;
+  std::optional<std::string> localAppData() override;
 };
 
 }  // namespace dozorik::win32

@@ -91,6 +91,14 @@ struct MemoryDcTraits {
   static void free(Handle h) { DeleteDC(h); }
 };
 
+// Libraries loaded at run time, for calls a Windows older than the newest
+// lacks.
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle empty() { return nullptr; }
+  static void free(Handle h) { FreeLibrary(h); }
+};
+
 using UniqueWindow = Unique<WindowTraits>;
 using UniqueFont = Unique<GdiTraits<HFONT>>;
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
@@ -100,6 +108,7 @@ using UniqueHandle = Unique<KernelTraits>;
 using UniqueFile = Unique<FileTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
+using UniqueModule = Unique<ModuleTraits>;
 
 // A window's device context from GetDC or GetWindowDC. ReleaseDC needs the
 // window the context came from, so the two are kept together.

@@ -53,6 +53,29 @@ std::optional<PerformanceData::SystemTimes> Win32PerformanceData::systemTimes() 
   return SystemTimes{ticks(idle), ticks(kernel), ticks(user)};
 }
 
+std::optional<PerformanceData::ProcessorCount> Win32PerformanceData::processorCount() {
+  // Processor groups came with Windows 7; before, there is one.
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  using CountFn = DWORD(WINAPI*)(WORD);
+  using AffinityFn = BOOL(WINAPI*)(HANDLE, GROUP_AFFINITY*);
+  auto count = reinterpret_cast<CountFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(kernel, "GetActiveProcessorCount")));
+  auto affinity = reinterpret_cast<AffinityFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(kernel, "GetThreadGroupAffinity")));
+  if (!count || !affinity) return std::nullopt;
+  GROUP_AFFINITY own{};
+  if (!affinity(GetCurrentThread(), &own)) return std::nullopt;
+  ProcessorCount processors;
+  processors.all = static_cast<int>(count(ALL_PROCESSOR_GROUPS));
+  processors.ownGroup = static_cast<int>(count(own.Group));
+  if (processors.all <= 0 || processors.ownGroup <= 0) return std::nullopt;
+  return processors;
+}
+
+std::optional<PerformanceData::InstanceLoads> Win32PerformanceData::processorInformation() {
+  return std::nullopt;
+}
+
 std::optional<PerformanceData::DynKey> Win32PerformanceData::openDynData(const std::string& subkey,
                                                                          std::uint32_t access) {
   HKEY key = nullptr;

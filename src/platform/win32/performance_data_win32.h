@@ -22,6 +22,8 @@ class Win32PerformanceData : public PerformanceData {
   std::optional<std::uint32_t> platformId() override;
   long queryProcessorData(std::uint8_t* buffer, std::uint32_t& size) override;
   std::optional<SystemTimes> systemTimes() override;
+  std::optional<ProcessorCount> processorCount() override;
+  std::optional<InstanceLoads> processorInformation() override;
   std::optional<DynKey> openDynData(const std::string& subkey, std::uint32_t access) override;
   bool readDynDword(DynKey key, const std::string& name, std::uint32_t& value) override;
   void closeDynData(DynKey key) override;

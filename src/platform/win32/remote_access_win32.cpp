@@ -48,13 +48,6 @@ using RasHangUpFn = DWORD(WINAPI*)(HANDLE connection);
 using RasGetConnectStatusFn = DWORD(WINAPI*)(HANDLE connection, ConnStatusV1* status);
 using RasGetErrorStringFn = DWORD(WINAPI*)(UINT code, LPSTR text, DWORD size);
 
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle empty() { return nullptr; }
-  static void free(Handle h) { FreeLibrary(h); }
-};
-using UniqueModule = Unique<ModuleTraits>;
-
 // An export of the module, or null when the module or the export is missing.
 template <typename Fn>
 Fn entry(HMODULE module, const char* name) {

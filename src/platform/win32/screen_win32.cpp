@@ -10,7 +10,39 @@
 
 namespace dozorik::win32 {
 
+namespace {
+
+// The program is not DPI aware, on purpose: its window is laid out in
+// pixels and the system scales it. At 125 to 200 % such a program sees a
+// scaled-down screen, and a copy of it would hold only its top-left part.
+// Around the copy only, the thread sees the screen in its real pixels
+// (Windows 10 1607 and later; elsewhere nothing is scaled to begin with).
+class PhysicalPixels {
+ public:
+  PhysicalPixels() {
+    using SetContextFn = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    set_ = reinterpret_cast<SetContextFn>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
+    if (!set_) return;
+    previous_ = set_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    // Before Windows 10 1703 the second version is unknown.
+    if (!previous_) previous_ = set_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+  }
+  ~PhysicalPixels() {
+    if (previous_) set_(previous_);
+  }
+  PhysicalPixels(const PhysicalPixels&) = delete;
+  PhysicalPixels& operator=(const PhysicalPixels&) = delete;
+
+ private:
+  DPI_AWARENESS_CONTEXT(WINAPI* set_)(DPI_AWARENESS_CONTEXT) = nullptr;
+  DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
+
+}  // namespace
+
 bool Win32Screen::capturePrimaryDisplay(ScreenPicture& picture) {
+  const PhysicalPixels physical;
   // At least one pixel, so that even a refused capture is a valid bitmap.
   picture.width = std::max(1, GetSystemMetrics(SM_CXSCREEN));
   picture.height = std::max(1, GetSystemMetrics(SM_CYSCREEN));

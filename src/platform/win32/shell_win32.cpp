@@ -3,20 +3,43 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/system_message_win32.h"
 #include "platform/win32/wide.h"
 
 namespace dozorik::win32 {
+namespace {
 
-void Win32Shell::open(const std::string& file, const std::string& parameters) {
+// ShellExecute answers 32 or less on failure: some of its codes are the
+// system's own error codes, the others its own, which the system's texts
+// name under other numbers.
+DWORD errorCode(INT_PTR shellCode) {
+  switch (shellCode) {
+    case 0: return ERROR_OUTOFMEMORY;
+    case SE_ERR_SHARE: return ERROR_SHARING_VIOLATION;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC: return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY: return ERROR_DDE_FAIL;
+    case SE_ERR_DLLNOTFOUND: return ERROR_DLL_NOT_FOUND;
+    default: return static_cast<DWORD>(shellCode);
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Shell::open(const std::string& file,
+                                            const std::string& parameters) {
   // The file and its parameters travel separately, so a path with blanks in
   // it needs no quoting. No verb: the shell uses the file type's default one.
-  // A failure is the user's to see (nothing opens); the program doesn't
-  // report it.
   const std::wstring wideFile = widen(file);
   const std::wstring wideParameters = widen(parameters);
-  ShellExecuteW(nullptr, nullptr, wideFile.c_str(),
-                wideParameters.empty() ? nullptr : wideParameters.c_str(), nullptr,
-                SW_SHOWNORMAL);
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, nullptr, wideFile.c_str(),
+                    wideParameters.empty() ? nullptr : wideParameters.c_str(), nullptr,
+                    SW_SHOWNORMAL));
+  if (result > 32) return std::nullopt;
+  return systemMessage(errorCode(result));
 }
 
 void Win32Shell::browse(const std::string& url) {

@@ -9,7 +9,7 @@ namespace dozorik::win32 {
 // Hands documents and programs to the Windows shell.
 class Win32Shell : public Shell {
  public:
-  void open(const std::string& file, const std::string& parameters) override;
+  std::optional<std::string> open(const std::string& file, const std::string& parameters) override;
   void browse(const std::string& url) override;
 };
 
