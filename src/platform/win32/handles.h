@@ -91,6 +91,13 @@ struct MemoryDcTraits {
   static void free(Handle h) { DeleteDC(h); }
 };
 
+// DLLs loaded with LoadLibrary, for calls a Windows may lack.
+struct LibraryTraits {
+  using Handle = HMODULE;
+  static Handle empty() { return nullptr; }
+  static void free(Handle h) { FreeLibrary(h); }
+};
+
 using UniqueWindow = Unique<WindowTraits>;
 using UniqueFont = Unique<GdiTraits<HFONT>>;
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
@@ -100,6 +107,9 @@ using UniqueHandle = Unique<KernelTraits>;
 using UniqueFile = Unique<FileTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
+using UniqueLibrary = Unique<LibraryTraits>;
+// CreateToolhelp32Snapshot, like CreateFile, fails with INVALID_HANDLE_VALUE.
+using UniqueSnapshot = Unique<FileTraits>;
 
 // A window's device context from GetDC or GetWindowDC. ReleaseDC needs the
 // window the context came from, so the two are kept together.
