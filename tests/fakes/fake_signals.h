@@ -50,13 +50,11 @@ struct FakeCounterInstances : CounterInstances {
 // The interface table: each reading takes the front of `tables` (nothing
 // there, or an empty entry: the call failed).
 struct FakeNetworkInterfaces : NetworkInterfaces {
-  bool provided = true;
   std::deque<std::optional<std::vector<InterfaceRow>>> tables;
   int reads = 0;
 
   SourceAnswer read(std::vector<InterfaceRow>& into) override {
     ++reads;
-    if (!provided) return SourceAnswer::NotProvided;
     if (tables.empty() || !tables.front()) {
       if (!tables.empty()) tables.pop_front();
       return SourceAnswer::NoValue;
