@@ -66,8 +66,8 @@ std::vector<std::string> programNamesFromText(const std::string& text) {
   while (start <= text.size()) {
     std::size_t end = text.find(';', start);
     if (end == std::string::npos) end = text.size();
-    // Blanks and quotes around the whole entry, then around the file name
-    // once its path is gone ("C:\My Tools\ x.exe").
+    // Blanks and quotes around the entry, and again around the file name
+    // once the path before it is gone.
     std::string name = trimmed(text.substr(start, end - start), " \t\"");
     name = trimmed(name.substr(name.find_last_of("\\/") + 1), " \t\"");
     if (!name.empty() && name.find('.') == std::string::npos) name += ".exe";
