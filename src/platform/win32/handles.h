@@ -91,9 +91,8 @@ struct MemoryDcTraits {
   static void free(Handle h) { DeleteDC(h); }
 };
 
-// Libraries loaded at run time, for calls a Windows older than the newest
-// lacks.
-struct ModuleTraits {
+// DLLs loaded with LoadLibrary, for calls a Windows may lack.
+struct LibraryTraits {
   using Handle = HMODULE;
   static Handle empty() { return nullptr; }
   static void free(Handle h) { FreeLibrary(h); }
@@ -108,7 +107,9 @@ using UniqueHandle = Unique<KernelTraits>;
 using UniqueFile = Unique<FileTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
-using UniqueModule = Unique<ModuleTraits>;
+using UniqueLibrary = Unique<LibraryTraits>;
+// CreateToolhelp32Snapshot, like CreateFile, fails with INVALID_HANDLE_VALUE.
+using UniqueSnapshot = Unique<FileTraits>;
 
 // A window's device context from GetDC or GetWindowDC. ReleaseDC needs the
 // window the context came from, so the two are kept together.

@@ -33,7 +33,7 @@ struct Win32Power::Calls {
   using RequestFn = BOOL(WINAPI*)(HANDLE, POWER_REQUEST_TYPE);
   using ExecutionStateFn = EXECUTION_STATE(WINAPI*)(EXECUTION_STATE);
 
-  UniqueModule powrprof{LoadLibraryW(L"powrprof.dll")};
+  UniqueLibrary powrprof{LoadLibraryW(L"powrprof.dll")};
   HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   PwrCapabilitiesFn pwrCapabilities = lookUp<PwrCapabilitiesFn>(powrprof.get(), "GetPwrCapabilities");
   CreateRequestFn createRequest = lookUp<CreateRequestFn>(kernel, "PowerCreateRequest");

@@ -131,7 +131,7 @@ struct Win32RemoteAccess::Impl {
     return classReady;
   }
 
-  UniqueModule module{LoadLibraryW(L"rasapi32.dll")};
+  UniqueLibrary module{LoadLibraryW(L"rasapi32.dll")};
   RasDialFn dial = entry<RasDialFn>(module.get(), "RasDialA");
   RasHangUpFn hangUp = entry<RasHangUpFn>(module.get(), "RasHangUpA");
   RasGetConnectStatusFn connectStatus =
