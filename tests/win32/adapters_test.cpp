@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "cpuload/perf_data_walker.h"
@@ -251,6 +252,13 @@ TEST(PerformanceData, TheSystemsTimesGrow) {
     Sleep(20), later = data.systemTimes();
   }
   EXPECT_GT(later->kernel + later->user, first->kernel + first->user);
+  // One processor group here, as on most machines; Wine's PDH knows no
+  // processor information, which the sampler then does without.
+  const auto count = data.processorCount();
+  ASSERT_TRUE(count);
+  EXPECT_EQ(count->all, count->ownGroup);
+  EXPECT_EQ(count->all, static_cast<int>(std::thread::hardware_concurrency()));
+  EXPECT_FALSE(data.processorInformation());
 }
 
 TEST(RemoteAccess, StringTableRefusalsAndNotifyWindows) {

@@ -73,7 +73,17 @@ std::optional<PerformanceData::ProcessorCount> Win32PerformanceData::processorCo
 }
 
 std::optional<PerformanceData::InstanceLoads> Win32PerformanceData::processorInformation() {
-  return std::nullopt;
+  std::vector<CounterInstance> instances;
+  switch (information_.read(instances)) {
+    case SourceAnswer::NotProvided: return std::nullopt;
+    // Nothing to compare the first reading with; later, a failed reading.
+    case SourceAnswer::NoValue: return informationRead_ ? std::nullopt : std::optional(InstanceLoads{});
+    case SourceAnswer::Read: break;
+  }
+  informationRead_ = true;
+  InstanceLoads loads;
+  for (const CounterInstance& instance : instances) loads.emplace_back(instance.name, instance.value);
+  return loads;
 }
 
 std::optional<PerformanceData::DynKey> Win32PerformanceData::openDynData(const std::string& subkey,

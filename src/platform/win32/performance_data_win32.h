@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/performance_data.h"
+#include "platform/win32/counter_instances_win32.h"
 
 namespace dozorik::win32 {
 
@@ -30,6 +31,10 @@ class Win32PerformanceData : public PerformanceData {
 
  private:
   bool queried_ = false;
+  // Every processor group's processors, through PDH; asked only on a
+  // machine of more than one group.
+  Win32CounterInstances information_{L"\\Processor Information(*)\\% Processor Time"};
+  bool informationRead_ = false;  // a reading with values has come
 };
 
 }  // namespace dozorik::win32
