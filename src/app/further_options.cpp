@@ -18,16 +18,24 @@ void TUsage::useOptions(const WatchOptions& options) {
 }
 
 void TUsage::showOptions() {
-  Options.show(options_, ports_.power.capabilities());
+  const std::uint64_t now = ports_.clock.milliseconds();
+  Options.show(options_, ports_.power.capabilities(), signals_.settings(),
+               {signals_.unavailable(signals::Signal::Gpu, now),
+                signals_.unavailable(signals::Signal::Disk, now),
+                signals_.unavailable(signals::Signal::Network, now)});
   application_.showModal(Options);
 }
 
 void TUsage::OptionsOkClick() {
   const WatchOptions chosen = Options.chosen();
-  writeWatchOptions(chosen, [this](const std::string& name, const std::string& value) {
+  const signals::SignalSettings signalsChosen = Options.chosenSignals();
+  const auto write = [this](const std::string& name, const std::string& value) {
     regeditwrite(name, value);
-  });
+  };
+  writeWatchOptions(chosen, write);
+  writeSignalSettings(signalsChosen, write);
   useOptions(chosen);
+  signals_.configure(signalsChosen);
   application_.closeForm(Options);
 }
 

@@ -22,6 +22,7 @@
 #include "platform/win32/remote_access_win32.h"
 #include "platform/win32/screen_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/signal_sources_win32.h"
 #include "platform/win32/string_table_win32.h"
 #include "platform/win32/text_measure_win32.h"
 #include "ui/application.h"
@@ -59,8 +60,11 @@ int main() {
   win32::Win32RemoteAccess remoteAccess;
   win32::Win32StringTable strings;
   win32::Win32Downloader downloader;
-  Ports ports{registry, clock,  locale, files,       shell,  messages,     pump,    process,
-              dialogs,  power,  token,  textMeasure, screen, remoteAccess, strings, downloader};
+  win32::Win32SignalSources signals;
+  Ports ports{registry,     clock,   locale,     files,             shell,         messages,
+              pump,         process, dialogs,    power,             token,         textMeasure,
+              screen,       remoteAccess, strings, downloader,      signals.gpuEngines,
+              signals.disks, signals.network, signals.processes};
 
   TUsage usage(ports, application, sampler);
   win32::NativeWindow window(usage, application);

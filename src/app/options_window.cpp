@@ -2,7 +2,7 @@
 
 namespace dozorik {
 
-OptionsWindow::OptionsWindow() : ui::Form("Options", 380, 420) {
+OptionsWindow::OptionsWindow() : ui::Form("Options", 400, 350) {
   setText("Ďalšie nastavenia");
   setFont(ui::dialogFont());
   KeepAwakeNo.setText("nie");
@@ -15,8 +15,21 @@ OptionsWindow::OptionsWindow() : ui::Form("Options", 380, 420) {
   setDefaultButton(Ok);
 }
 
+namespace {
+
+// A signal's line: what it watches and its trap, or why Windows can't give it.
+void showSignal(ui::SpinEdit& box, ui::Label& line, int value,
+                const std::optional<std::string>& unavailable, const char* explanation) {
+  box.setValue(value);
+  box.setEnabled(!unavailable);
+  line.setText(unavailable ? *unavailable : explanation);
+}
+
+}  // namespace
+
 void OptionsWindow::show(const WatchOptions& options,
-                         const std::optional<Power::Capabilities>& machine) {
+                         const std::optional<Power::Capabilities>& machine,
+                         const signals::SignalSettings& signals, const Unavailable& unavailable) {
   switch (options.keepAwake) {
     case Power::Awake::No: KeepAwakeNo.setChecked(true); break;
     case Power::Awake::System: KeepAwakeSystem.setChecked(true); break;
@@ -35,6 +48,13 @@ void OptionsWindow::show(const WatchOptions& options,
                             ? "Uspanie uloží prácu na disk a počítač sa celkom vypne."
                             : "Hibernácia nie je zapnutá (zapne ju powercfg /hibernate on).");
   ForceExit.setChecked(options.forceExit);
+  showSignal(Gpu, GpuText, signals.gpuPercent, unavailable.gpu,
+             "Najvyťaženejší engine karty, aj kódovanie videa (NVENC, Quick Sync).");
+  showSignal(Disk, DiskText, signals.diskMegabytes, unavailable.disk,
+             "Čítanie a zápis všetkých diskov; zapisuje aj Windows sám.");
+  showSignal(Network, NetworkText, signals.networkKilobytes, unavailable.network,
+             "Sieťové karty, nie virtuálne; sťahujú aj aktualizácie Windows.");
+  Program.setText(signals::programNamesText(signals.programs));
 }
 
 WatchOptions OptionsWindow::chosen() const {
@@ -50,6 +70,15 @@ WatchOptions OptionsWindow::chosen() const {
   options.hibernate = Hibernate.checked();
   options.forceExit = ForceExit.checked();
   return options;
+}
+
+signals::SignalSettings OptionsWindow::chosenSignals() const {
+  signals::SignalSettings chosen;
+  chosen.gpuPercent = Gpu.value();
+  chosen.diskMegabytes = Disk.value();
+  chosen.networkKilobytes = Network.value();
+  chosen.programs = signals::programNamesFromText(Program.text());
+  return chosen;
 }
 
 }  // namespace dozorik

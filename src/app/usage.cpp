@@ -59,7 +59,8 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
       // Every record is written by its full name: the current directory is
       // whatever Windows or a file dialog left.
       textLog_(ports.files, ports.locale, kTextLogName),
-      updateServer_(kUpdateServer) {
+      updateServer_(kUpdateServer),
+      signals_({ports.gpuEngines, ports.disks, ports.network, ports.processes}) {
   addTimer(Timer1);
   addTimer(Timer2);
   addSystemMenuItem("Ďalšie nastavenia...", [this] { showOptions(); });
@@ -198,10 +199,12 @@ void TUsage::Poupratuj() {
   Label5.setText("");
   SpeedButton6.setVisible(true);
   GroupBox2.setEnabled(true);
-  if (!watch_.Counting) TrackBar1Change();  // no longer waiting for the load to rise
+  // No longer waiting for the load to rise, nor held by a signal.
+  if (!watch_.Counting || !holdShown_.empty()) TrackBar1Change();
 }
 
 void TUsage::TrackBar1Change() {
+  holdShown_.clear();  // a signal still holding says so again at the next tick
   const std::string threshold = std::to_string(TrackBar1.position() * 10) + " %";
   StatusBar1.setPanelText(1, Timer1.enabled() && !watch_.Counting
                                  ? "Najprv cakam na zataz CPU od: " + threshold
@@ -283,7 +286,7 @@ void TUsage::watchTick() {
   if (!pumpAndCheckWatch(watch, serial)) return;
 
   const bool waited = !watch_.Counting;
-  const bool quiet = TrackBar1.position() * 10 > watch_.LoadPercent;
+  const bool quiet = quietTick(TrackBar1.position() * 10 > watch_.LoadPercent);
   watch_.countTick(quiet, options_);
   if (waited && watch_.Counting) TrackBar1Change();
   Gauge1.setProgress(watch_.QuietTicks);
@@ -325,6 +328,22 @@ void TUsage::endOfWatch() {
     report(e.what());
     if (!Timer2.enabled()) Koniec();
   }
+}
+
+bool TUsage::quietTick(bool processorQuiet) {
+  signals_.update(ports_.clock.milliseconds());
+  const signals::Verdict verdict = signals_.judge(processorQuiet);
+  // Only while the processor is quiet is a signal what holds the watch up.
+  const std::string hold = processorQuiet && verdict.holder ? verdict.status : std::string();
+  if (hold != holdShown_) {
+    holdShown_ = hold;
+    if (hold.empty()) {
+      TrackBar1Change();
+    } else {
+      StatusBar1.setPanelText(1, hold);
+    }
+  }
+  return verdict.quiet;
 }
 
 double TUsage::sampledFraction() {

@@ -14,6 +14,7 @@
 #include "cpuload/load_sampler.h"
 #include "platform/ports.h"
 #include "records/text_log.h"
+#include "signals/busy_signals.h"
 #include "ui/application.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
@@ -102,6 +103,7 @@ class TUsage : public ui::Form {
 
   const WatchState& watch() const { return watch_; }
   const WatchOptions& options() const { return options_; }
+  const signals::BusySignals& busySignals() const { return signals_; }
 
   // Area A: the start panel.
   ui::Panel Panel1{this, "Panel1", {8, 8, 201, 57}};
@@ -226,6 +228,9 @@ class TUsage : public ui::Form {
   // The load the tick looks at: the last instance (the total), or the
   // busiest processor.
   double sampledFraction();
+  // The tick's verdict over the processor and the signals that are on; the
+  // status bar names a signal that holds a quiet processor's run.
+  bool quietTick(bool processorQuiet);
   void keepAwakeWhileWatching();
 
   // The power actions, and the countdown before them.
@@ -251,6 +256,8 @@ class TUsage : public ui::Form {
   std::vector<PutOffBox> putOffBoxes_;
   bool closing_ = false;  // the close query has run: the window is going away
   WatchOptions options_;
+  signals::BusySignals signals_;
+  std::string holdShown_;  // the status bar's text of the signal that holds, if any
   Power::Awake keptAwake_ = Power::Awake::No;  // what the system is asked to keep up
   PowerAction countdownAction_ = PowerAction::Sleep;
   std::optional<std::string> recordsFolder_;  // decided at the first need

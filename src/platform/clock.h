@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace dozorik {
 
 struct LocalTime {
@@ -16,6 +18,9 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual LocalTime now() = 0;
+  // Milliseconds from a clock that only goes forward (since the system
+  // started), for what happens at most so often.
+  virtual std::uint64_t milliseconds() = 0;
 };
 
 }  // namespace dozorik

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/counter_instances.h"
 #include "platform/downloader.h"
 #include "platform/file_dialogs.h"
 #include "platform/files.h"
 #include "platform/locale.h"
 #include "platform/message_box.h"
 #include "platform/message_pump.h"
+#include "platform/network_interfaces.h"
 #include "platform/power.h"
 #include "platform/process.h"
 #include "platform/process_token.h"
 #include "platform/registry.h"
 #include "platform/remote_access.h"
+#include "platform/running_processes.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/string_table.h"
@@ -38,6 +41,11 @@ struct Ports {
   RemoteAccess& remoteAccess;
   StringTable& strings;
   Downloader& downloader;
+  // The busy signals besides the processor.
+  CounterInstances& gpuEngines;
+  CounterInstances& disks;
+  NetworkInterfaces& network;
+  RunningProcesses& processes;
 };
 
 }  // namespace dozorik

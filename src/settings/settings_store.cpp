@@ -43,7 +43,9 @@ void TUsage::showPlainMessage(const std::string& text) {
 }
 
 void TUsage::FormCreate() {
-  useOptions(readWatchOptions([this](const std::string& name) { return regeditread(name); }));
+  const auto read = [this](const std::string& name) { return regeditread(name); };
+  useOptions(readWatchOptions(read));
+  signals_.configure(signals::readSignalSettings(read));
   // A damaged number is reported and skipped; the rest of the restore, with
   // the marker and the start-up entries, still runs.
   application_.dispatch([this] {

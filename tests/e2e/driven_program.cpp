@@ -199,6 +199,15 @@ void DrivenProgram::slide(HWND bar, int stepsFromStart) {
   }
 }
 
+void DrivenProgram::chooseTab(HWND tabs, int index) {
+  // Left as often as there are pages leads to the first, then Right on.
+  for (int i = -8; i < index; ++i) {
+    const WPARAM key = i < 0 ? VK_LEFT : VK_RIGHT;
+    send(tabs, WM_KEYDOWN, key, 1);
+    send(tabs, WM_KEYUP, key, 0xC0000001);
+  }
+}
+
 void DrivenProgram::chooseLastOfSystemMenu() {
   // Alt+Space opens the menu; Up goes round to its last entry, and Enter
   // chooses it. The menu is another process's, so it is walked with keys

@@ -72,6 +72,8 @@ class DrivenProgram {
   void type(HWND edit, const std::wstring& text);
   // Moves a track bar's thumb with the keyboard: Home, then Right.
   void slide(HWND bar, int stepsFromStart);
+  // Chooses a page of a page control with the keyboard, from its first.
+  void chooseTab(HWND tabs, int index);
   // Opens the main window's system menu with the keyboard and chooses its
   // last entry.
   void chooseLastOfSystemMenu();

@@ -381,6 +381,36 @@ TEST_F(ProgramEndToEnd, WhereItsFolderRefusesFilesTheLogGoesToTheUsersOwnFolder)
   std::filesystem::remove_all(records, none);
 }
 
+// The job runs on the graphics card, the disk or as a program of its own:
+// a signal that is on holds an idle watch and is named meanwhile, and one
+// Wine does not provide (graphics engines, disks) holds nothing.
+TEST_F(ProgramEndToEnd, ANamedProgramHoldsTheWatchWhileItRunsAndSignalsWineLacksHoldNothing) {
+  const char* job = std::getenv("DOZORIK_LONG_JOB");
+  ASSERT_TRUE(job) << "run through ctest, which builds the job";
+  std::filesystem::copy_file(L"Z:" + dozorik::win32::widen(job), at(L"Kodovanie.exe"));
+  for (auto [name, value] : {std::pair{L"Vytazenost", L"8"}, {L"Tikov", L"25"},
+                             {L"Program", L"kodovanie.exe"}, {L"GPU", L"5"}, {L"Disk", L"1"}}) {
+    store(name, value);
+  }
+  Dozorik program(folder);
+  STARTUPINFOW startup{sizeof startup};
+  PROCESS_INFORMATION running{};
+  std::wstring command = L"\"" + at(L"Kodovanie.exe") + L"\" 20";
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             folder.c_str(), &startup, &running));
+  program.click(program.eye());
+  EXPECT_TRUE(waitUntil([&] { return program.status(1) == L"Este pracuje: Kodovanie.exe"; }, 10));
+  // Far longer than 25 quiet ticks while the job runs.
+  EXPECT_EQ(WaitForSingleObject(running.hProcess, 30000), WAIT_OBJECT_0);
+  EXPECT_EQ(program.caption(), kWatchingCaption) << "the job held the watch";
+  const auto ended = GetTickCount64();
+  program.awaitEndOfWatch(15);
+  EXPECT_LE(GetTickCount64() - ended, 15000u);
+  CloseHandle(running.hThread);
+  CloseHandle(running.hProcess);
+  EXPECT_EQ(program.close(), 0u);
+}
+
 // The options window sets a short quiet length, the busy start and a
 // countdown; the watch then waits for load, ends soon after it, and the
 // restart's countdown is cancelled, by the stop button and by its own.
@@ -391,11 +421,14 @@ TEST_F(ProgramEndToEnd, TheFurtherOptionsAwaitTheLoadEndTheWatchSoonAndCountDown
   program.chooseLastOfSystemMenu();  // "Ďalšie nastavenia..."
   HWND options = program.furtherWindow(L"Ďalšie nastavenia");
   ASSERT_TRUE(options);
-  program.type(program.control(L"Edit", {296, 82}, options), L"25");
-  program.type(program.control(L"Edit", {296, 126}, options), L"3");
+  // The controls of a page lie at the page control's corner, below its tabs.
+  const auto onPage = [](int x, int y) { return Spot{8 + 4 + x, 8 + 28 + y}; };
+  program.type(program.control(L"Edit", onPage(292, 78), options), L"25");
+  program.type(program.control(L"Edit", onPage(292, 122), options), L"3");
   program.click(program.controlWithText(L"Najprv záťaž", options));
   program.click(program.controlWithText(L"Najvyťaženejší procesor", options));
-  program.type(program.control(L"Edit", {296, 252}, options), L"8");
+  program.chooseTab(program.control(WC_TABCONTROLW, {8, 8}, options), 1);  // "Koniec"
+  program.type(program.control(L"Edit", onPage(292, 6), options), L"8");
   program.click(program.controlWithText(L"OK", options));
   EXPECT_TRUE(waitUntil([&] { return !IsWindow(options); }, 10));
   EXPECT_EQ(settings({L"Bdiet", L"Tikov", L"Tolerancia", L"NajprvZataz", L"Jadro", L"Odpocet"}),

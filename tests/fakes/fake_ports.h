@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_signals.h"
 #include "platform/error.h"
 #include "platform/ports.h"
 #include "ui/form.h"
@@ -49,7 +50,9 @@ struct FakeRegistry : Registry {
 
 struct FakeClock : Clock {
   LocalTime time{2027, 1, 3, 9, 5, 7, 0};
+  std::uint64_t ms = 1'000'000;  // the tests move it on
   LocalTime now() override { return time; }
+  std::uint64_t milliseconds() override { return ms; }
 };
 
 // A Western European system: its code page (1252) has the letters of
@@ -399,8 +402,12 @@ struct FakePorts {
   FakeRemoteAccess remoteAccess;
   FakeStringTable strings;
   FakeDownloader downloader{files};
-  Ports ports{registry, clock, locale, files,       shell,  messages,     pump,    process,
-              dialogs,  power, power,  textMeasure, screen, remoteAccess, strings, downloader};
+  FakeCounterInstances gpuEngines, disks;
+  FakeNetworkInterfaces network;
+  FakeRunningProcesses processes;
+  Ports ports{registry,     clock,   locale,     files,     shell,  messages, pump,
+              process,      dialogs, power,      power,     textMeasure, screen,
+              remoteAccess, strings, downloader, gpuEngines, disks,  network,  processes};
 };
 
 }  // namespace dozorik::fakes

@@ -12,9 +12,13 @@ TEST_F(UsageTest, TheHelpPageNamesEveryFurtherOptionAsItsWindowDoes) {
   if (!file) GTEST_SKIP() << "the help page is not where the build put it";
   const std::string page{std::istreambuf_iterator<char>(file), {}};
   Strings missing;
-  for (const ui::Control* c : usage.Options.children()) {
+  std::vector<const ui::Control*> all{&usage.Options};
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
+  }
+  for (const ui::Control* c : all) {
     std::string caption = c->text();
-    const bool named = c->kind() == ui::Kind::CheckBox ||
+    const bool named = c->kind() == ui::Kind::CheckBox || c->kind() == ui::Kind::Page ||
                        (c->kind() == ui::Kind::Label && caption.size() > 1 &&
                         c->name().find("Text") == std::string::npos);
     if (!named) continue;

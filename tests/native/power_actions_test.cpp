@@ -87,6 +87,8 @@ TEST_F(PowerActionsTest, TheOptionsWindowOffersWhatTheMachineCanAndStoresTheNewC
     EXPECT_EQ(usage.Options.HibernateText.text(),
               "Hibernácia nie je zapnutá (zapne ju powercfg /hibernate on).");
     usage.Options.KeepAwakeDisplay.click();
+    usage.Options.ForceExit.click();  // on a page not chosen: takes no click
+    usage.Options.Pages.choose(1);
     usage.Options.ForceExit.click();
     usage.Options.Ok.click();
   };
@@ -98,7 +100,9 @@ TEST_F(PowerActionsTest, TheOptionsWindowOffersWhatTheMachineCanAndStoresTheNewC
   fake.power.machine = kS3;
   forms.whileModal = [&](ui::Form&) {
     EXPECT_TRUE(usage.Options.Hibernate.enabled() && usage.Options.KeepAwakeDisplay.checked());
+    usage.Options.Pages.choose(0);
     usage.Options.KeepAwakeNo.click();
+    usage.Options.Pages.choose(1);
     usage.Options.Hibernate.click();
     usage.Options.Ok.click();
   };

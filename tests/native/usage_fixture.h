@@ -30,6 +30,7 @@ class UsageTest : public ::testing::Test {
   // Ticks of the watch timer at one load, delivered as the timer would.
   void ticks(int count, double fraction) {
     for (int i = 0; i < count; ++i) {
+      fake.clock.ms += 200;
       sampler.fractions.push_back(fraction);
       app.dispatch([&] { usage.Timer1.fire(); });
     }

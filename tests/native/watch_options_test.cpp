@@ -149,6 +149,7 @@ TEST_F(WatchOptionsTest, TheOptionsWindowFromTheSystemMenuStoresItsValues) {
     options.Spikes.type("0");
     options.KeepAwakeNo.click();
     options.BusyFirst.click();
+    options.Pages.choose(1);
     options.Countdown.type("30");
     options.Ok.click();
   };

@@ -18,4 +18,7 @@ LocalTime Win32Clock::now() {
   return out;
 }
 
+// New in Vista, the floor; 64 bits: no wrap after 49 days.
+std::uint64_t Win32Clock::milliseconds() { return GetTickCount64(); }
+
 }  // namespace dozorik::win32
