@@ -5,6 +5,7 @@
 
 #include "message/message_address.h"
 #include "message/message_form.h"
+#include "message/message_texts.h"
 
 namespace dozorik {
 namespace {
@@ -60,6 +61,26 @@ TEST(MessageAddress, OnlyHttpAndHttpsWithAServerPass) {
   }
   // What is wrong never repeats what was typed: it may carry a token.
   EXPECT_EQ(addressProblem("ftp://" + kToken)->find(kToken), std::string::npos);
+}
+
+TEST(MessageTexts, NameTheComputerTheTimeAndWhatHappened) {
+  EXPECT_EQ(watchEndedText("PC-KUCHYNA", "03:12", 10, 50s, EndAction::ShutDown),
+            "Dozorik na PC-KUCHYNA: úloha skončila o 03:12 (záťaž pod 10 % 50 s). "
+            "Akcia: vypnutie počítača.");
+  EXPECT_EQ(watchEndedText("", "3:12 PM", 80, 5200ms, EndAction::Beep),
+            "Dozorik: úloha skončila o 3:12 PM (záťaž pod 80 % 5,2 s). Akcia: pípnutie.");
+  EXPECT_EQ(actionFailedText("PC-KUCHYNA", "03:12", EndAction::Restart, " Systém odmietol. "),
+            "Dozorik na PC-KUCHYNA: akcia reštart počítača zlyhala o 03:12: Systém odmietol.");
+  EXPECT_EQ(testMessageText("PC-KUCHYNA", "03:12"),
+            "Dozorik na PC-KUCHYNA: skúšobná správa o 03:12.");
+  const std::pair<EndAction, const char*> names[] = {
+      {EndAction::LaunchFile, "spustenie súboru"},
+      {EndAction::Sleep, "uspanie počítača"},
+      {EndAction::ShutDown, "vypnutie počítača"},
+      {EndAction::Restart, "reštart počítača"},
+      {EndAction::Beep, "pípnutie"},
+  };
+  for (const auto& [action, name] : names) EXPECT_EQ(endActionName(action), name);
 }
 
 }  // namespace
