@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_http_client.h"
 #include "message/message_address.h"
-#include "message/message_form.h"
+#include "message/message_sender.h"
 #include "message/message_texts.h"
 
 namespace dozorik {
@@ -17,6 +18,37 @@ using Headers = std::vector<std::pair<std::string, std::string>>;
 const std::string kText = "Dozorik na PC-KUCHYŇA: \"úloha\" C:\\Temp\nďalší\t\x01 záťaž";
 const std::string kToken = "tk_9fQ2xLw7";
 const std::string kAddress = "https://ntfy.example.sk/dozorik-" + kToken + "?auth=" + kToken;
+
+TEST(MessageRequest, EachFormArrivesByteForByte) {
+  const std::string plain = "text/plain; charset=utf-8";
+  const std::string json = R"("Dozorik na PC-KUCHYŇA: \"úloha\" C:\\Temp\nďalší\t\u0001 záťaž")";
+  const struct {
+    const char* form;
+    Headers headers;
+    std::string body;
+  } cases[] = {
+      {"ntfy", {{"Content-Type", plain}, {"Title", "Dozorik"}}, kText},
+      {"json",
+       {{"Content-Type", "application/json"}},
+       "{\"content\":" + json + ",\"text\":" + json + "}"},
+      {"telegram",
+       {{"Content-Type", "application/x-www-form-urlencoded"}},
+       "text=Dozorik%20na%20PC-KUCHY%C5%87A%3A%20%22%C3%BAloha%22%20C%3A%5CTemp%0A%C4%8Fal%C5%A1"
+       "%C3%AD%09%01%20z%C3%A1%C5%A5a%C5%BE"},
+      {"text", {{"Content-Type", plain}}, kText},
+  };
+  for (const auto& c : cases) {
+    fakes::FakeHttpClient server;
+    const SendOutcome outcome =
+        sendMessage(server, {" \t" + kAddress + "\r\n", messageFormNamed(c.form)}, kText, nullptr);
+    EXPECT_TRUE(outcome.delivered) << c.form;
+    ASSERT_EQ(server.posts.size(), 1u) << c.form;
+    const HttpRequest& sent = server.posts[0].request;
+    EXPECT_EQ(sent.url, kAddress) << c.form;  // without the blanks pasted around it
+    EXPECT_EQ(sent.headers, c.headers) << c.form;
+    EXPECT_EQ(sent.body, c.body) << c.form;
+  }
+}
 
 TEST(MessageForm, NamedByTheStoredValueWithNtfyForAnythingElse) {
   const std::pair<const char*, MessageForm> cases[] = {
@@ -81,6 +113,59 @@ TEST(MessageTexts, NameTheComputerTheTimeAndWhatHappened) {
       {EndAction::Beep, "pípnutie"},
   };
   for (const auto& [action, name] : names) EXPECT_EQ(endActionName(action), name);
+}
+
+TEST(MessageSending, AServerThatNeverAnswersCostsTheLimitAndNoReasonNamesTheAddress) {
+  fakes::FakeHttpClient server;
+  server.neverAnswers = true;
+  int pumped = 0;
+  const SendOutcome outcome =
+      sendMessage(server, {kAddress, MessageForm::Json}, kText, [&] { ++pumped; });
+  EXPECT_FALSE(outcome.delivered);
+  EXPECT_EQ(outcome.reason, "server neodpovedal do 10 s");
+  EXPECT_EQ(outcomeText(outcome), "Správa neodoslaná: server neodpovedal do 10 s.");
+  ASSERT_EQ(server.posts.size(), 1u);
+  EXPECT_EQ(server.posts[0].limit, 10s);  // the default bound
+  EXPECT_EQ(server.waited, 10s);
+  EXPECT_EQ(pumped, 200);  // the window's messages ran every 50 ms
+
+  for (int kind = 0; kind <= static_cast<int>(HttpFailure::Other); ++kind) {
+    const std::string reason =
+        failureReason({std::nullopt, static_cast<HttpFailure>(kind), 12175}, 2s);
+    EXPECT_FALSE(reason.empty()) << kind;
+    for (const std::string& secret : {kAddress, kToken, std::string("ntfy.example.sk")}) {
+      EXPECT_EQ(reason.find(secret), std::string::npos) << kind;
+    }
+  }
+}
+
+TEST(MessageSending, OnlyASuccessfulStatusIsADelivery) {
+  const std::pair<int, const char*> cases[] = {
+      {200, "Správa odoslaná (HTTP 200)."},  {204, "Správa odoslaná (HTTP 204)."},
+      {199, "Správa neodoslaná: HTTP 199."}, {302, "Správa neodoslaná: HTTP 302."},
+      {403, "Správa neodoslaná: HTTP 403."}, {500, "Správa neodoslaná: HTTP 500."},
+  };
+  for (const auto& [status, text] : cases) {
+    fakes::FakeHttpClient server;
+    server.answer = {status};
+    EXPECT_EQ(outcomeText(sendMessage(server, {kAddress}, kText, nullptr)), text);
+  }
+  fakes::FakeHttpClient server;
+  server.answer = {std::nullopt, HttpFailure::Refused};
+  EXPECT_EQ(sendMessage(server, {kAddress}, kText, nullptr, 2s).reason, "spojenie odmietnuté");
+}
+
+TEST(MessageSending, AnUnusableAddressIsNeverTriedAndASecondSendWaitsForNone) {
+  fakes::FakeHttpClient server;
+  EXPECT_EQ(sendMessage(server, {"ftp://ntfy.sh/x"}, kText, nullptr).reason, "neplatná adresa");
+  EXPECT_EQ(sendMessage(server, {""}, kText, nullptr).reason, "neplatná adresa");
+  EXPECT_TRUE(server.posts.empty());
+
+  // A click that the window's pump delivers while a message waits sends none.
+  SendOutcome inner;
+  sendMessage(server, {kAddress}, kText,
+              [&] { inner = sendMessage(server, {kAddress}, kText, nullptr); });
+  EXPECT_EQ(inner.reason, "iná správa sa ešte odosiela");
 }
 
 }  // namespace
