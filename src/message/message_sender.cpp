@@ -53,7 +53,7 @@ std::string failureReason(const HttpResult& result, std::chrono::milliseconds li
     case HttpFailure::CertificateInvalid:
       return "certifikát servera je neplatný";
     case HttpFailure::RedirectRefused:
-      return "presmerovanie z https na http odmietnuté";
+      return "presmerovanie odmietnuté";
     case HttpFailure::Other:
       break;
   }

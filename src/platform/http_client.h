@@ -32,7 +32,7 @@ enum class HttpFailure {
   CertificateWrongName,  // issued for another name than the server's
   CertificateRevoked,
   CertificateInvalid,  // any other fault in the server's certificate
-  RedirectRefused,     // a redirect from https to http, never followed
+  RedirectRefused,     // a redirect not followed: from https to http, or one too many
   Other,               // anything else: systemCode says what
 };
 
