@@ -27,9 +27,9 @@ enum class HttpFailure {
   Refused,               // no connection to the server could be made
   ConnectionLost,        // the connection broke, or the answer made no sense
   SecureChannel,         // no TLS connection could be agreed
-  CertificateUntrusted,  // issued by an authority the system does not trust
+  CertificateUntrusted,  // signed by an authority the system does not trust
   CertificateExpired,
-  CertificateWrongName,  // issued for another name than the server's
+  CertificateWrongName,  // made out to another name than the server's
   CertificateRevoked,
   CertificateInvalid,  // any other fault in the server's certificate
   RedirectRefused,     // a redirect not followed: from https to http, or one too many
