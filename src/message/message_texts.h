@@ -1,0 +1,30 @@
+#pragma once
+
+// What the messages say: the program, the computer, the time, and what
+// happened. UTF-8, Slovak.
+
+#include <chrono>
+#include <string>
+
+namespace dozorik {
+
+enum class EndAction { LaunchFile, Sleep, ShutDown, Restart, Beep };
+
+// The action as a noun phrase: "spustenie súboru", "vypnutie počítača", ...
+std::string endActionName(EndAction action);
+
+// The end of a watch: "Dozorik na PC-KUCHYNA: úloha skončila o 03:12 (záťaž
+// pod 10 % 50 s). Akcia: vypnutie počítača." `quiet` is how long the load
+// stayed below the threshold; a part of a second shows as "5,2 s".
+std::string watchEndedText(const std::string& computer, const std::string& time,
+                           int thresholdPercent, std::chrono::milliseconds quiet, EndAction action);
+
+// The end action refused afterwards: "Dozorik na PC-KUCHYNA: akcia vypnutie
+// počítača zlyhala o 03:12: <reason>."
+std::string actionFailedText(const std::string& computer, const std::string& time, EndAction action,
+                             const std::string& reason);
+
+// "Dozorik na PC-KUCHYNA: skúšobná správa o 03:12."
+std::string testMessageText(const std::string& computer, const std::string& time);
+
+}  // namespace dozorik
