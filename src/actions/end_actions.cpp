@@ -24,7 +24,7 @@ void TUsage::Koniec() {
     // The file and its parameter go to the shell apart: as one operand, a
     // launch with a parameter would name a file that does not exist.
     if (auto refused = ports_.shell.open(OpenDialog1.fileName(), Edit2.text())) {
-      actionFailed("Spustenie zlyhalo: ", *refused);
+      actionFailed(EndAction::LaunchFile, "Spustenie zlyhalo: ", *refused);
     }
   }
   if (RadioButton1.checked()) powerAction(PowerAction::Sleep);
@@ -38,9 +38,13 @@ void TUsage::Koniec() {
 }
 
 // Nobody is there to answer a box when an end action fails: the status bar
-// says what and why, for whoever comes back to a machine still on.
-void TUsage::actionFailed(const std::string& what, const std::string& reason) {
+// says what and why, for whoever comes back to a machine still on, and a
+// message tells whoever walked away.
+void TUsage::actionFailed(EndAction action, const std::string& what, const std::string& reason) {
   StatusBar1.setPanelText(1, what + reason);
+  if (!message_.address.empty()) {
+    sendEndMessage(actionFailedText(ports_.process.computerName(), messageTime(), action, reason));
+  }
 }
 
 void TUsage::runPowerAction(PowerAction action) {
@@ -50,11 +54,13 @@ void TUsage::runPowerAction(PowerAction action) {
       break;
     case PowerAction::ShutDown:
       if (!ShutDownComputer(false, options_.forceExit)) {
-        actionFailed("Vypnutie zlyhalo: ", exitRefusal_);
+        actionFailed(EndAction::ShutDown, "Vypnutie zlyhalo: ", exitRefusal_);
       }
       break;
     case PowerAction::Restart:
-      if (!ShutDownComputer(true, options_.forceExit)) actionFailed("Restart zlyhal: ", exitRefusal_);
+      if (!ShutDownComputer(true, options_.forceExit)) {
+        actionFailed(EndAction::Restart, "Restart zlyhal: ", exitRefusal_);
+      }
       break;
   }
 }
@@ -73,7 +79,10 @@ void TUsage::sleepComputer() {
   SetPrivilege(kShutdownPrivilege, true);
   const Power::Refusal refused = ports_.power.suspend(hibernate);
   SetPrivilege(kShutdownPrivilege, false);
-  if (refused) actionFailed(hibernate ? "Hibernacia zlyhala: " : "Uspanie zlyhalo: ", *refused);
+  if (refused) {
+    actionFailed(EndAction::Sleep, hibernate ? "Hibernacia zlyhala: " : "Uspanie zlyhalo: ",
+                 *refused);
+  }
 }
 
 // A hung program can't hold the machine on; with Force, neither can one

@@ -2,6 +2,7 @@
 // through their window, which the system menu opens.
 
 #include "app/usage.h"
+#include "message/message_address.h"
 
 namespace dozorik {
 
@@ -23,10 +24,21 @@ void TUsage::showOptions() {
                {signals_.unavailable(signals::Signal::Gpu, now),
                 signals_.unavailable(signals::Signal::Disk, now),
                 signals_.unavailable(signals::Signal::Network, now)});
+  Options.showMessage(message_);
   application_.showModal(Options);
 }
 
 void TUsage::OptionsOkClick() {
+  // A message address that can't take messages is not stored: the page
+  // says why and keeps what was typed.
+  const MessageSettings messageChosen = Options.chosenMessage();
+  if (!messageChosen.address.empty()) {
+    if (auto problem = addressProblem(messageChosen.address)) {
+      Options.MessageResult.setText(*problem);
+      Options.Pages.setActivePage(3);
+      return;
+    }
+  }
   const WatchOptions chosen = Options.chosen();
   const signals::SignalSettings signalsChosen = Options.chosenSignals();
   const auto write = [this](const std::string& name, const std::string& value) {
@@ -34,8 +46,11 @@ void TUsage::OptionsOkClick() {
   };
   writeWatchOptions(chosen, write);
   writeSignalSettings(signalsChosen, write);
+  write(kMessageAddressValue, messageChosen.address);
+  write(kMessageFormValue, messageFormName(messageChosen.form));
   useOptions(chosen);
   signals_.configure(signalsChosen);
+  message_ = messageChosen;
   application_.closeForm(Options);
 }
 

@@ -10,6 +10,7 @@
 #include "platform/win32/file_dialogs_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/form_host_win32.h"
+#include "platform/win32/http_client_win32.h"
 #include "platform/win32/locale_win32.h"
 #include "platform/win32/message_boxes_win32.h"
 #include "platform/win32/message_pump_win32.h"
@@ -61,10 +62,11 @@ int main() {
   win32::Win32StringTable strings;
   win32::Win32Downloader downloader;
   win32::Win32SignalSources signals;
+  win32::Win32HttpClient http;
   Ports ports{registry,     clock,   locale,     files,             shell,         messages,
               pump,         process, dialogs,    power,             token,         textMeasure,
               screen,       remoteAccess, strings, downloader,      signals.gpuEngines,
-              signals.disks, signals.network, signals.processes};
+              signals.disks, signals.network, signals.processes, http};
 
   TUsage usage(ports, application, sampler);
   win32::NativeWindow window(usage, application);

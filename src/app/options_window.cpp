@@ -1,5 +1,7 @@
 #include "app/options_window.h"
 
+#include "message/message_address.h"
+
 namespace dozorik {
 
 OptionsWindow::OptionsWindow() : ui::Form("Options", 400, 350) {
@@ -12,6 +14,10 @@ OptionsWindow::OptionsWindow() : ui::Form("Options", 400, 350) {
   BusiestProcessor.setText("Najvyťaženejší procesor");
   Hibernate.setText("Hibernácia namiesto uspania");
   ForceExit.setText("Vynútiť vypnutie a reštart");
+  FormNtfy.setText("ntfy");
+  FormJson.setText("JSON (Discord, Slack)");
+  FormTelegram.setText("Telegram");
+  FormText.setText("text");
   setDefaultButton(Ok);
 }
 
@@ -70,6 +76,27 @@ WatchOptions OptionsWindow::chosen() const {
   options.hibernate = Hibernate.checked();
   options.forceExit = ForceExit.checked();
   return options;
+}
+
+void OptionsWindow::showMessage(const MessageSettings& message) {
+  MessageAddress.setText(message.address);
+  switch (message.form) {
+    case MessageForm::Ntfy: FormNtfy.setChecked(true); break;
+    case MessageForm::Json: FormJson.setChecked(true); break;
+    case MessageForm::Telegram: FormTelegram.setChecked(true); break;
+    case MessageForm::Text: FormText.setChecked(true); break;
+  }
+  MessageResult.setText("");
+}
+
+MessageSettings OptionsWindow::chosenMessage() const {
+  MessageSettings message;
+  message.address = withoutBlanksAround(MessageAddress.text());
+  message.form = FormJson.checked()       ? MessageForm::Json
+                 : FormTelegram.checked() ? MessageForm::Telegram
+                 : FormText.checked()     ? MessageForm::Text
+                                          : MessageForm::Ntfy;
+  return message;
 }
 
 signals::SignalSettings OptionsWindow::chosenSignals() const {

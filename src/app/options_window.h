@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/watch_options.h"
+#include "message/message_sender.h"
 #include "platform/power.h"
 #include "signals/signal_settings.h"
 #include "ui/check_box.h"
@@ -38,6 +39,9 @@ class OptionsWindow : public ui::Form {
   // text that is no number read as the option's default.
   WatchOptions chosen() const;
   signals::SignalSettings chosenSignals() const;
+  // The message's address and form, shown and as the page holds them.
+  void showMessage(const MessageSettings& message);
+  MessageSettings chosenMessage() const;
 
   ui::PageControl Pages{this, "Pages", {8, 8, 384, 300}};
 
@@ -102,6 +106,22 @@ class OptionsWindow : public ui::Form {
   ui::Edit Program{&Signals, "Program", {26, 186, 326, 21}, 1000};
   ui::Label ProgramText{&Signals, "ProgramText", {26, 210, 340, 13},
                         "Napríklad ffmpeg.exe;HandBrakeCLI.exe; stačí názov, bez cesty."};
+
+  ui::Page Message{&Pages, "Message", "Správa"};
+  ui::Label MessageLabel{&Message, "MessageLabel", {8, 6, 360, 13},
+                         "Správa na telefón, adresa http:// alebo https:// (prázdna = žiadna):"};
+  ui::Edit MessageAddress{&Message, "MessageAddress", {8, 22, 352, 21}, 2000};
+  ui::Label MessageFormLabel{&Message, "MessageFormLabel", {8, 52, 60, 13}, "Spôsob:"};
+  ui::RadioButton FormNtfy{&Message, "FormNtfy", {70, 50, 50, 17}};
+  ui::RadioButton FormJson{&Message, "FormJson", {124, 50, 128, 17}};
+  ui::RadioButton FormTelegram{&Message, "FormTelegram", {256, 50, 70, 17}};
+  ui::RadioButton FormText{&Message, "FormText", {70, 70, 50, 17}};
+  ui::Label MessageText{&Message, "MessageText", {8, 96, 360, 13},
+                        "Odíde pred akciou na konci, ktorá naň čaká najviac 10 s."};
+  ui::Label SecretText{&Message, "SecretText", {8, 112, 360, 13},
+                       "Adresa sa nikde nezapisuje, ani do záznamov, ani do stavového riadka."};
+  ui::PushButton TestMessage{&Message, "TestMessage", {8, 136, 170, 25}, "Poslať skúšobnú správu"};
+  ui::Label MessageResult{&Message, "MessageResult", {8, 168, 360, 13}, ""};
 
   ui::PushButton Ok{this, "Ok", {116, 316, 75, 25}, "OK"};
   ui::PushButton Cancel{this, "Cancel", {204, 316, 75, 25}, "Zrušiť"};

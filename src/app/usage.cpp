@@ -129,6 +129,7 @@ void TUsage::connectEvents() {
   Label16.onClick = toggles(CheckBox5);
 
   Options.Ok.onClick = [this] { OptionsOkClick(); };
+  Options.TestMessage.onClick = [this] { OptionsTestMessageClick(); };
   Options.Cancel.onClick = [this] { application_.closeForm(Options); };
   Countdown.Tick.onTimer = [this] { CountdownTick(); };
   Countdown.Now.onClick = [this] { endCountdown(true); };
@@ -312,6 +313,7 @@ void TUsage::watchTick() {
     }
   }
   Poupratuj();
+  sendWatchEndedMessage();
   endOfWatch();
 }
 

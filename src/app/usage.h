@@ -12,6 +12,8 @@
 #include "app/watch_options.h"
 #include "app/watch_state.h"
 #include "cpuload/load_sampler.h"
+#include "message/message_sender.h"
+#include "message/message_texts.h"
 #include "platform/ports.h"
 #include "records/text_log.h"
 #include "signals/busy_signals.h"
@@ -237,7 +239,14 @@ class TUsage : public ui::Form {
   void powerAction(PowerAction action);
   void runPowerAction(PowerAction action);
   void sleepComputer();
-  void actionFailed(const std::string& what, const std::string& reason);
+  void actionFailed(EndAction action, const std::string& what, const std::string& reason);
+
+  // The message to the phone.
+  EndAction chosenEndAction() const;
+  std::string messageTime();
+  void sendEndMessage(const std::string& text);
+  void sendWatchEndedMessage();
+  void OptionsTestMessageClick();
   void CountdownTick();
   void endCountdown(bool act);
 
@@ -257,6 +266,7 @@ class TUsage : public ui::Form {
   bool closing_ = false;  // the close query has run: the window is going away
   WatchOptions options_;
   signals::BusySignals signals_;
+  MessageSettings message_;  // where the message goes; no address: none is sent
   std::string holdShown_;  // the status bar's text of the signal that holds, if any
   Power::Awake keptAwake_ = Power::Awake::No;  // what the system is asked to keep up
   PowerAction countdownAction_ = PowerAction::Sleep;

@@ -22,6 +22,16 @@ MessageForm messageFormNamed(const std::string& name) {
   return MessageForm::Ntfy;
 }
 
+const char* messageFormName(MessageForm form) {
+  switch (form) {
+    case MessageForm::Json: return "json";
+    case MessageForm::Telegram: return "telegram";
+    case MessageForm::Text: return "text";
+    case MessageForm::Ntfy: break;
+  }
+  return "ntfy";
+}
+
 HttpRequest messageRequest(MessageForm form, const std::string& address, const std::string& text) {
   HttpRequest request{withoutBlanksAround(address), {}, {}};
   switch (form) {

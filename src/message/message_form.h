@@ -19,6 +19,8 @@ enum class MessageForm {
 // "text" in any letter case, blanks around allowed. Anything else, an empty
 // value included, is ntfy, the default.
 MessageForm messageFormNamed(const std::string& name);
+// The name a form is stored under: "ntfy", "json", "telegram" or "text".
+const char* messageFormName(MessageForm form);
 
 // The POST that carries a UTF-8 text to the address in the given form.
 HttpRequest messageRequest(MessageForm form, const std::string& address, const std::string& text);

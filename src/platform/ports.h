@@ -4,6 +4,7 @@
 #include "platform/counter_instances.h"
 #include "platform/downloader.h"
 #include "platform/file_dialogs.h"
+#include "platform/http_client.h"
 #include "platform/files.h"
 #include "platform/locale.h"
 #include "platform/message_box.h"
@@ -46,6 +47,8 @@ struct Ports {
   CounterInstances& disks;
   NetworkInterfaces& network;
   RunningProcesses& processes;
+  // The message to the phone at the end of a watch.
+  HttpClient& http;
 };
 
 }  // namespace dozorik

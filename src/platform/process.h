@@ -12,6 +12,8 @@ class Process {
   virtual std::string modulePath() = 0;
   // The command-line arguments after the program's name.
   virtual std::vector<std::string> arguments() = 0;
+  // The computer's name, as the network knows it.
+  virtual std::string computerName() = 0;
 };
 
 }  // namespace dozorik

@@ -2,6 +2,7 @@
 // registry key: restored when the window is created, saved when it closes.
 
 #include "app/usage.h"
+#include "message/message_address.h"
 #include "platform/error.h"
 #include "ui/integer_text.h"
 
@@ -46,6 +47,8 @@ void TUsage::FormCreate() {
   const auto read = [this](const std::string& name) { return regeditread(name); };
   useOptions(readWatchOptions(read));
   signals_.configure(signals::readSignalSettings(read));
+  message_ = {withoutBlanksAround(regeditread(kMessageAddressValue)),
+              messageFormNamed(regeditread(kMessageFormValue))};
   // A damaged number is reported and skipped; the rest of the restore, with
   // the marker and the start-up entries, still runs.
   application_.dispatch([this] {

@@ -411,6 +411,57 @@ TEST_F(ProgramEndToEnd, ANamedProgramHoldsTheWatchWhileItRunsAndSignalsWineLacks
   EXPECT_EQ(program.close(), 0u);
 }
 
+// The message to the phone, to a web server on 127.0.0.1 that records what
+// arrives: each form's request comes before the launched file runs, and a
+// server that is not there, or never answers, costs the launch nothing but
+// a few seconds and a line in the status bar.
+TEST_F(ProgramEndToEnd, TheMessageArrivesInEachFormBeforeTheLaunchAndItsFailureIsOnlyTold) {
+  const char* state = std::getenv("DOZORIK_MESSAGE_STATE");
+  if (!state) GTEST_SKIP() << "run through ctest, which starts the message server";
+  std::wstring server = L"Z:" + dozorik::win32::widen(state);
+  std::replace(server.begin(), server.end(), L'/', L'\\');
+  const std::wstring port = dozorik::win32::widen(fileBytes(server + L"\\port"));
+  const std::wstring closedPort = dozorik::win32::widen(fileBytes(server + L"\\closed-port"));
+  ASSERT_FALSE(port.empty() || closedPort.empty());
+  writeFile(at(L"koniec.cmd"), "@echo done> \"%~dp0koniec.txt\"\r\n");
+  store(L"Launchafter", at(L"koniec.cmd"));
+  for (auto [name, value] : {std::pair{L"Vytazenost", L"8"}, {L"Tikov", L"25"}, {L"Vyber", L"1"}}) {
+    store(name, value);
+  }
+  // One watch to its launch: what the server got, and how long the end took.
+  const auto watch = [&](const std::wstring& address, const wchar_t* form) {
+    store(L"Sprava", address);
+    store(L"SpravaTyp", form);
+    DeleteFileW(at(L"koniec.txt").c_str());
+    DeleteFileW((server + L"\\last").c_str());
+    Dozorik program(folder);
+    program.click(program.eye());
+    EXPECT_TRUE(waitUntil([&] { return !fileBytes(at(L"koniec.txt")).empty(); }, 45)) << form;
+    const std::string last = fileBytes(server + L"\\last");
+    const std::wstring status = program.status(1);
+    EXPECT_EQ(program.close(), 0u);
+    return std::pair(last, status);
+  };
+  const std::wstring base = L"http://127.0.0.1:" + port;
+  const std::pair<const wchar_t*, const char*> forms[] = {
+      {L"ntfy", "Title: Dozorik"}, {L"json", "{\"content\":\"Dozorik na "},
+      {L"telegram", "\r\n\r\ntext=Dozorik%20na%20"}, {L"text", "Content-Type: text/plain"}};
+  for (auto [form, shape] : forms) {
+    const auto [last, status] = watch(base + L"/dozorik-k7q2x9", form);
+    EXPECT_EQ(last.rfind("POST /dozorik-k7q2x9 HTTP/1.1\r\n", 0), 0u) << last;
+    EXPECT_NE(last.find(shape), std::string::npos) << last;
+    EXPECT_EQ(status.find(L"Sprava"), std::wstring::npos) << "delivered";
+  }
+  for (const std::wstring& away :
+       {L"http://127.0.0.1:" + closedPort + L"/k7q2x9", base + L"/hang/k7q2x9"}) {
+    const auto started = GetTickCount64();
+    const auto [last, status] = watch(away, L"ntfy");
+    EXPECT_LT(GetTickCount64() - started, 45000u);
+    EXPECT_EQ(status.rfind(L"Sprava neodoslana: ", 0), 0u) << dozorik::win32::narrow(status);
+    EXPECT_EQ(status.find(L"k7q2x9"), std::wstring::npos);
+  }
+}
+
 // The options window sets a short quiet length, the busy start and a
 // countdown; the watch then waits for load, ends soon after it, and the
 // restart's countdown is cancelled, by the stop button and by its own.

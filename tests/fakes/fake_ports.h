@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_http_client.h"
 #include "fakes/fake_signals.h"
 #include "platform/error.h"
 #include "platform/ports.h"
@@ -203,8 +204,10 @@ struct FakePump : MessagePump {
 struct FakeProcess : Process {
   std::string path = "C:\\Dozorik\\dozorik.exe";
   std::vector<std::string> args;
+  std::string computer = "PC-KUCHYNA";
   std::string modulePath() override { return path; }
   std::vector<std::string> arguments() override { return args; }
+  std::string computerName() override { return computer; }
 };
 
 // The file dialog leaves the current directory where the user chose the
@@ -405,9 +408,11 @@ struct FakePorts {
   FakeCounterInstances gpuEngines, disks;
   FakeNetworkInterfaces network;
   FakeRunningProcesses processes;
-  Ports ports{registry,     clock,   locale,     files,     shell,  messages, pump,
-              process,      dialogs, power,      power,     textMeasure, screen,
-              remoteAccess, strings, downloader, gpuEngines, disks,  network,  processes};
+  FakeHttpClient http;
+  Ports ports{registry,     clock,   locale,     files,      shell,  messages, pump,
+              process,      dialogs, power,      power,      textMeasure, screen,
+              remoteAccess, strings, downloader, gpuEngines, disks,  network,  processes,
+              http};
 };
 
 }  // namespace dozorik::fakes

@@ -36,6 +36,13 @@ std::string Win32Process::modulePath() {
   }
 }
 
+std::string Win32Process::computerName() {
+  wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
+  if (!GetComputerNameW(name, &length)) return {};
+  return narrow(std::wstring(name, length));
+}
+
 std::vector<std::string> Win32Process::arguments() {
   int count = 0;
   ArgumentBlock argv(CommandLineToArgvW(GetCommandLineW(), &count));

@@ -12,6 +12,7 @@ class Win32Process : public Process {
  public:
   std::string modulePath() override;
   std::vector<std::string> arguments() override;
+  std::string computerName() override;
 };
 
 }  // namespace dozorik::win32
