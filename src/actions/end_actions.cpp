@@ -37,14 +37,14 @@ void TUsage::Koniec() {
   }
 }
 
-// Nobody is there to answer a box when an end action fails: the status bar
-// says what and why, for whoever comes back to a machine still on, and a
-// message tells whoever walked away.
+// Nobody is there to answer a box when an end action fails: a message tells
+// whoever walked away, and the status bar says what and why for whoever
+// comes back to a machine still on; that outweighs a message that failed.
 void TUsage::actionFailed(EndAction action, const std::string& what, const std::string& reason) {
-  StatusBar1.setPanelText(1, what + reason);
   if (!message_.address.empty()) {
     sendEndMessage(actionFailedText(ports_.process.computerName(), messageTime(), action, reason));
   }
+  StatusBar1.setPanelText(1, what + reason);
 }
 
 void TUsage::runPowerAction(PowerAction action) {

@@ -104,12 +104,14 @@ struct FakeFileSystem : FileSystem {
   bool readOnly = false;                          // nothing can be created or appended to
   std::string refusingFolder;                     // a folder where no file can be made
   std::vector<std::string> madeFolders;
+  int folderRefusals = 0;  // the next folders that can't be made
   int creates = 0, appends = 0;
 
   bool canCreateIn(const std::string& folder) override {
     return !readOnly && folder != refusingFolder;
   }
   bool createFolder(const std::string& folder) override {
+    if (folderRefusals > 0) return --folderRefusals, false;
     madeFolders.push_back(folder);
     return true;
   }

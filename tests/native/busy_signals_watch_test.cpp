@@ -37,6 +37,9 @@ TEST_F(BusySignalsWatchTest, ANamedProgramHoldsAnIdleWatchUntilItExitsAndIsNamed
   usage.SpeedButton1.click();
   ticks(10, 0.5);
   EXPECT_EQ(usage.StatusBar1.panelText(1), "Cakaj na vytazenost CPU pod: 10 %");
+  ticks(10, 0.01);
+  usage.SpeedButton2.click();  // stopped while a signal held it: the threshold's line again
+  EXPECT_EQ(usage.StatusBar1.panelText(1), "Cakaj na vytazenost CPU pod: 10 %");
 }
 
 TEST_F(BusySignalsWatchTest, SignalsAreReadOnceASecondAndOnesWindowsLacksNeverHold) {
@@ -54,13 +57,17 @@ TEST_F(BusySignalsWatchTest, SignalsAreReadOnceASecondAndOnesWindowsLacksNeverHo
 
 TEST_F(BusySignalsWatchTest, TheSignalsPageShowsWhatWindowsLacksAndStoresTheChoices) {
   fake.gpuEngines.provided = false;
+  fake.disks.provided = false;
   usage.FormCreate();
   auto& options = usage.Options;
   forms.whileModal = [&](ui::Form&) {
     options.Pages.choose(2);
     EXPECT_FALSE(options.Gpu.enabled());
     EXPECT_NE(options.GpuText.text().find("Windows"), std::string::npos) << options.GpuText.text();
-    EXPECT_TRUE(options.Disk.enabled());
+    EXPECT_EQ(options.DiskText.text().find("Čítanie"), std::string::npos);
+    EXPECT_TRUE(options.Network.enabled());
+    EXPECT_EQ(options.NetworkText.text().rfind("Sieťové karty", 0), 0u);
+    fake.disks.provided = true;
     options.Disk.type("20000");
     options.Network.type("2100");
     options.Program.type("HandBrakeCLI ; C:\\x\\ffmpeg.exe");
@@ -68,7 +75,7 @@ TEST_F(BusySignalsWatchTest, TheSignalsPageShowsWhatWindowsLacksAndStoresTheChoi
   };
   usage.systemMenu()[0].onClick();
   EXPECT_EQ(join({stored("GPU"), stored("Disk"), stored("Siet"), stored("Program")}),
-            "0, 10000, 2100, HandBrakeCLI.exe;ffmpeg.exe");
+            "0, 0, 2100, HandBrakeCLI.exe;ffmpeg.exe");
 }
 
 }  // namespace dozorik

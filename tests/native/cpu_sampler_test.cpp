@@ -198,6 +198,21 @@ TEST_F(NtSampler, MoreProcessorsThanTheFirstSampleCoversAreReadOverEveryGroup) {
   EXPECT_EQ(fake.querySizes.size(), 1u);
 }
 
+TEST(CpuSamplerNt, WithoutTheProcessorObjectMoreGroupsAreReadAsWell) {
+  FakePerformanceData fake;
+  fake.processors = PerformanceData::ProcessorCount{96, 48};
+  fake.answers = {B().object(kSystemObject, {6}, {0}).build()};
+  fake.times = {{1000, 3000, 1000}};
+  fake.information = {PerformanceData::InstanceLoads{},
+                      PerformanceData::InstanceLoads{{"0,0", 20}, {"1,0", 60}, {"_Total", 40}}};
+  CpuSampler sampler(fake);
+  sampler.StartCpuSampler();
+  EXPECT_EQ(sampler.CpuInstanceCount(), 1);
+  EXPECT_TRUE(sampler.TakeCpuSample());
+  ASSERT_EQ(sampler.CpuInstanceCount(), 3);
+  EXPECT_DOUBLE_EQ(sampler.CpuLoadFraction(1), 0.6);
+}
+
 TEST(CpuSamplerNt, OneProcessorGroupKeepsTheProcessorObjectOrTheSystemsTimes) {
   for (bool object : {true, false}) {
     FakePerformanceData fake;

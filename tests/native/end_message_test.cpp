@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "app/plain_letters.h"
 #include "native/usage_fixture.h"
 
 namespace dozorik {
@@ -56,15 +57,40 @@ TEST_F(EndMessageTest, AServerThatNeverAnswersHoldsTheEndTenSecondsAndIsToldWith
   EXPECT_EQ(fake.shell.opened.size(), 1u) << "the end action came all the same";
   EXPECT_EQ(usage.StatusBar1.panelText(1), "Sprava neodoslana: server neodpovedal do 10 s");
   EXPECT_FALSE(addressLeaked());
-  // A refused launch: a second message says so, in the same form.
-  fake.http.neverAnswers = false;
+  // A refused launch: a second message says so, in the same form. The
+  // refusal outweighs a message that failed in the status bar.
   usage.OpenDialog1.setFileName("C:\\Jobs\\gone.cmd");
   watchToItsEnd();
+  EXPECT_EQ(usage.StatusBar1.panelText(1),
+            "Spustenie zlyhalo: The system cannot find the file specified.");
   ASSERT_EQ(fake.http.posts.size(), 3u);
   EXPECT_EQ(body(2),
             "{\"content\":\"Dozorik na PC-KUCHYNA: akcia spustenie súboru zlyhala o 09:05: The "
             "system cannot find the file specified.\",\"text\":\"Dozorik na PC-KUCHYNA: akcia "
             "spustenie súboru zlyhala o 09:05: The system cannot find the file specified.\"}");
+}
+
+TEST_F(EndMessageTest, TheMessageNamesTheChosenActionAndBlanksAloneAreNoAddress) {
+  store({{"Sprava", kAddress}, {"Tikov", "25"}});
+  const std::pair<ui::RadioButton*, const char*> actions[] = {
+      {&usage.RadioButton1, "uspanie počítača."}, {&usage.RadioButton2, "vypnutie počítača."},
+      {&usage.RadioButton3, "reštart počítača."}, {&usage.RadioButton4, "pípnutie."}};
+  for (auto [action, named] : actions) {
+    action->click();
+    watchToItsEnd();
+    const std::string sent = body(fake.http.posts.size() - 1);
+    EXPECT_EQ(sent.substr(sent.find("Akcia: ") + 7), named);
+  }
+  const std::size_t sent = fake.http.posts.size();
+  store({{"Sprava", " \t "}});
+  watchToItsEnd();
+  EXPECT_EQ(fake.http.posts.size(), sent);
+  EXPECT_EQ(usage.StatusBar1.panelText(1), "Cakaj na vytazenost CPU pod: 10 %");
+}
+
+TEST(PlainLetters, EverySlovakLetterLosesItsMarkAndNothingElseChanges) {
+  EXPECT_EQ(withoutDiacritics("áäčďéíĺľňóôŕšťúýž ÁÄČĎÉÍĹĽŇÓÔŔŠŤÚÝŽ ß 03:12 ok"),
+            "aacdeillnoorstuyz AACDEILLNOORSTUYZ ß 03:12 ok");
 }
 
 TEST_F(EndMessageTest, ThePageStoresOnlyAnAddressThatTakesMessagesAndTriesItAtOnce) {

@@ -14,14 +14,15 @@ namespace {
 using namespace std::chrono_literals;
 using Headers = std::vector<std::pair<std::string, std::string>>;
 
-// Quotes, a backslash, a line end, a tab, a control character and Slovak letters.
-const std::string kText = "Dozorik na PC-KUCHYŇA: \"úloha\" C:\\Temp\nďalší\t\x01 záťaž";
+// Quotes, a backslash, a line end, a tab, control characters, an ampersand and Slovak letters.
+const std::string kText = "Dozorik na PC-KUCHYŇA: \"úloha\" C:\\Temp\nďalší\t\x01\x1f & záťaž";
 const std::string kToken = "tk_9fQ2xLw7";
 const std::string kAddress = "https://ntfy.example.sk/dozorik-" + kToken + "?auth=" + kToken;
 
 TEST(MessageRequest, EachFormArrivesByteForByte) {
   const std::string plain = "text/plain; charset=utf-8";
-  const std::string json = R"("Dozorik na PC-KUCHYŇA: \"úloha\" C:\\Temp\nďalší\t\u0001 záťaž")";
+  const std::string json =
+      R"("Dozorik na PC-KUCHYŇA: \"úloha\" C:\\Temp\nďalší\t\u0001\u001F & záťaž")";
   const struct {
     const char* form;
     Headers headers;
@@ -34,7 +35,7 @@ TEST(MessageRequest, EachFormArrivesByteForByte) {
       {"telegram",
        {{"Content-Type", "application/x-www-form-urlencoded"}},
        "text=Dozorik%20na%20PC-KUCHY%C5%87A%3A%20%22%C3%BAloha%22%20C%3A%5CTemp%0A%C4%8Fal%C5%A1"
-       "%C3%AD%09%01%20z%C3%A1%C5%A5a%C5%BE"},
+       "%C3%AD%09%01%1F%20%26%20z%C3%A1%C5%A5a%C5%BE"},
       {"text", {{"Content-Type", plain}}, kText},
   };
   for (const auto& c : cases) {
@@ -70,6 +71,8 @@ TEST(MessageAddress, OnlyHttpAndHttpsWithAServerPass) {
       {"https://api.telegram.org/bot1:AA/sendMessage?chat_id=-100", nullptr},
       {"http://[::1]:8080/x", nullptr},
       {"https://hooks.slack.com", nullptr},
+      {"https://ntfy.sh?topic=x", nullptr},
+      {"https://ntfy.sh/moja@tema", nullptr},
       {"", "Adresa pre správy nie je zadaná."},
       {"ftp://server/subor", "Adresa pre správy musí začínať na http:// alebo https://."},
       {"file:///C:/Dozorik/sprava.txt",

@@ -108,6 +108,12 @@ TEST_F(PowerActionsTest, TheOptionsWindowOffersWhatTheMachineCanAndStoresTheNewC
   };
   usage.systemMenu()[0].onClick();
   EXPECT_EQ(stored("Bdiet") + " " + stored("Hibernacia"), "false true");
+  fake.power.machine = kUnknown;  // the system can't tell: the choice stays open
+  forms.whileModal = [&](ui::Form&) {
+    EXPECT_TRUE(usage.Options.Hibernate.enabled());
+    usage.Options.Cancel.click();
+  };
+  usage.systemMenu()[0].onClick();
   EXPECT_EQ(fake.power.level, Power::Awake::No) << "from the next tick, during the watch too";
 }
 
