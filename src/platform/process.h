@@ -12,6 +12,8 @@ class Process {
   virtual std::string modulePath() = 0;
   // The command-line arguments after the program's name.
   virtual std::vector<std::string> arguments() = 0;
+  // The current folder the program was started in, before anything moved it.
+  virtual std::string startFolder() = 0;
 };
 
 }  // namespace dozorik

@@ -203,8 +203,10 @@ struct FakePump : MessagePump {
 struct FakeProcess : Process {
   std::string path = "C:\\Dozorik\\dozorik.exe";
   std::vector<std::string> args;
+  std::string folder = "C:\\Skripty";
   std::string modulePath() override { return path; }
   std::vector<std::string> arguments() override { return args; }
+  std::string startFolder() override { return folder; }
 };
 
 // The file dialog leaves the current directory where the user chose the
