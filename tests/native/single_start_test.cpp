@@ -1,7 +1,6 @@
 // One Dozorik at a time: what a start does when another runs, and what the
 // running one does with what it is handed.
 
-#include "app/command_line.h"
 #include "app/single_start.h"
 #include "fakes/fake_single_instance.h"
 #include "native/usage_fixture.h"
@@ -12,113 +11,86 @@ namespace dozorik {
 class SingleStartTest : public UsageTest {
  protected:
   SingleStartTest() {
+    fake.process.folder = "C:\\Dozorik";
     usage.FormCreate();
     EXPECT_TRUE(running.claim());
     listenForLaterStarts(running, usage, app);
   }
 
-  struct Start {
-    StartChoice choice;
-    Strings boxes;  // "caption: text" of the boxes this start showed
-    std::vector<Strings> sent;
-  };
-  Start start(const Strings& args) {
+  // "window", or "exit <code>", then the first line of the start's own box.
+  std::string start(const Strings& args) {
     fakes::FakeSingleInstance later(session);
     fakes::FakeProcess process;
     process.args = args;
     fakes::FakeMessageBoxes messages;
-    // Braces evaluate in order: what was sent is read once the start chose.
-    Start made{chooseStart(later, process, messages), {}, later.sent};
-    for (const auto& box : messages.shown) made.boxes.push_back(box.caption + ": " + box.text);
+    const StartChoice choice = chooseStart(later, process, messages);
+    sent.insert(sent.end(), later.sent.begin(), later.sent.end());
+    std::string made = choice.openWindow ? "window" : "exit " + std::to_string(choice.exitCode);
+    for (const auto& box : messages.shown) made += " | " + box.text.substr(0, box.text.find('\n'));
     return made;
   }
 
   fakes::FakeSession session;
   fakes::FakeSingleInstance running{session};
+  std::vector<Strings> sent;  // by every later start, each message its folder and arguments
 };
 
 TEST_F(SingleStartTest, ALaterStartHandsItsSwitchesOverAndEndsWithoutAWindow) {
-  const Start later = start({"/prah", "30", "-r"});
-  EXPECT_FALSE(later.choice.openWindow);
-  EXPECT_EQ(later.choice.exitCode, kExitDone);
-  EXPECT_TRUE(later.boxes.empty());
-  EXPECT_EQ(later.sent, (std::vector<Strings>{{"C:\\Skripty", "/prah", "30", "-r"}}));
+  EXPECT_EQ(start({"/prah", "30", "-r"}), "exit 0");
+  EXPECT_EQ(usage.StatusBar1.panelText(1) + " " + usage.text(),
+            "Cakaj na vytazenost CPU pod: 30 % Dozorik   =Bystro=   Pracujem");
+  ticks(10, 0.01);
+  // Stopped, then armed afresh; the file is taken from the later start's folder.
+  EXPECT_EQ(start({"/r", "/zrus", "/subor", "hotovo.cmd"}), "exit 0");
+  EXPECT_EQ(usage.Gauge1.progress(), 0);
   EXPECT_TRUE(usage.Timer1.enabled());
-  EXPECT_EQ(usage.StatusBar1.panelText(1), "Cakaj na vytazenost CPU pod: 30 %");
+  EXPECT_EQ(usage.OpenDialog1.fileName(), "C:\\Skripty\\hotovo.cmd");
+  EXPECT_EQ(sent.at(1), (Strings{"C:\\Skripty", "/r", "/zrus", "/subor", "hotovo.cmd"}));
 
-  EXPECT_EQ(start({"/zrus"}).choice.exitCode, kExitDone);
-  EXPECT_FALSE(usage.Timer1.enabled());
+  EXPECT_EQ(start({"/akcia", "restart", "/odpocet", "30", "/zrus"}), "exit 0");
+  watchToItsEnd();
+  ASSERT_TRUE(forms.isShown(usage.Countdown));
+  EXPECT_EQ(start({"/ZRUS"}), "exit 0");
+  EXPECT_FALSE(forms.isShown(usage.Countdown) || !fake.power.journal.empty());
 
   // Without switches: the running window comes to the front, nothing else.
-  const Start plain = start({});
-  EXPECT_FALSE(plain.choice.openWindow);
-  EXPECT_EQ(plain.sent, (std::vector<Strings>{{"C:\\Skripty"}}));
+  EXPECT_FALSE(forms.isShown(usage));
+  EXPECT_EQ(start({}), "exit 0");
   EXPECT_TRUE(forms.isShown(usage));
-  EXPECT_TRUE(fake.messages.shown.empty()) << "the running one shows no box";
+  EXPECT_TRUE(fake.messages.shown.empty()) << "the running one showed no box";
 }
 
-TEST_F(SingleStartTest, ABadSwitchIsShownByTheLaterStartWhichEndsWithOneAndNothingIsHandedOver) {
-  const Start later = start({"/r", "/prah", "95"});
-  EXPECT_FALSE(later.choice.openWindow);
-  EXPECT_EQ(later.choice.exitCode, kExitBadSwitches);
-  ASSERT_EQ(later.boxes.size(), 1u);
-  EXPECT_EQ(later.boxes[0].rfind("Dozorik: Prepínač /prah nepozná hodnotu „95“", 0), 0u);
-  EXPECT_TRUE(later.sent.empty());
-  EXPECT_FALSE(usage.Timer1.enabled());
-  EXPECT_TRUE(fake.messages.shown.empty());
-}
-
-TEST_F(SingleStartTest, TheUsageIsShownByTheStartThatAskedWhetherOrNotAnotherRuns) {
-  for (bool another : {true, false}) {
-    if (!another) running.end();
-    const Start asked = start({"/akcia", "uspat", "/?"});
-    EXPECT_FALSE(asked.choice.openWindow);
-    EXPECT_EQ(asked.choice.exitCode, kExitDone);
-    ASSERT_EQ(asked.boxes.size(), 1u);
-    EXPECT_EQ(asked.boxes[0], "Dozorik: " + commandLineUsage());
-    EXPECT_TRUE(asked.sent.empty());
-  }
-  EXPECT_FALSE(usage.RadioButton1.checked()) << "nothing was applied";
+TEST_F(SingleStartTest, ABadSwitchOrTheUsageIsShownByTheStartThatGotItAndNothingIsHandedOver) {
+  EXPECT_EQ(start({"/r", "/prah", "95"}),
+            "exit 1 | Prepínač /prah nepozná hodnotu „95“: môže byť 10, 20, 30 … 80.");
+  EXPECT_EQ(start({"/akcia", "uspat", "/?"}), "exit 0 | Použitie: dozorik.exe [prepínače]");
+  running.end();
+  EXPECT_EQ(start({"/?"}), "exit 0 | Použitie: dozorik.exe [prepínače]");
+  EXPECT_TRUE(sent.empty());
+  EXPECT_FALSE(usage.Timer1.enabled() || usage.RadioButton1.checked());
+  // Nor would the running one take a message that is not right.
+  EXPECT_FALSE(usage.acceptsHandOver({}) || usage.acceptsHandOver({"C:\\", "/prah", "95"}));
 }
 
 // Nothing runs: this start opens its window, which reads the switches and
 // shows what is wrong with them itself; only a bare stop has nothing to do.
 TEST_F(SingleStartTest, AFirstStartOpensItsWindowUnlessAllItWasAskedIsAStop) {
   running.end();
-  for (const Strings& args : {Strings{}, Strings{"/r"}, Strings{"/prah", "95"},
-                              Strings{"/zrus", "/prah", "30"}}) {
-    const Start first = start(args);
-    EXPECT_TRUE(first.choice.openWindow) << join(args);
-    EXPECT_TRUE(first.boxes.empty()) << join(args);
+  for (const Strings& args : {Strings{}, {"/prah", "95"}, {"/zrus", "/prah", "30"}}) {
+    EXPECT_EQ(start(args), "window") << join(args);
   }
-  const Start stop = start({"-zrus"});
-  EXPECT_FALSE(stop.choice.openWindow);
-  EXPECT_EQ(stop.choice.exitCode, kExitDone);
-  EXPECT_TRUE(stop.boxes.empty());
+  EXPECT_EQ(start({"-zrus"}), "exit 0");
 }
 
 TEST_F(SingleStartTest, ARunningDozorikThatDoesNotAnswerOrRefusesIsToldAndOneThatEndedIsReplaced) {
   running.hangs = true;
-  const Start unanswered = start({"/r"});
-  EXPECT_EQ(unanswered.choice.exitCode, kExitNoAnswer);
-  EXPECT_FALSE(unanswered.choice.openWindow);
-  ASSERT_EQ(unanswered.boxes.size(), 1u);
-  EXPECT_EQ(unanswered.boxes[0].rfind("Dozorik: Dozorik už beží, ale neodpovedá", 0), 0u);
+  EXPECT_EQ(start({"/r"}).rfind("exit 2 | Dozorik už beží, ale neodpovedá", 0), 0u);
   running.hangs = false;
-
   // One that reads the switches otherwise (another version) takes nothing.
   running.listen({[](const Strings&) { return false; }, [](const Strings&) {}});
-  const Start refused = start({"/r"});
-  EXPECT_EQ(refused.choice.exitCode, kExitBadSwitches);
-  ASSERT_EQ(refused.boxes.size(), 1u);
-  EXPECT_EQ(refused.boxes[0].rfind("Dozorik: Dozorik, ktorý už beží, tieto prepínače neprijal.", 0),
-            0u);
-
+  EXPECT_EQ(start({"/r"}), "exit 1 | Dozorik, ktorý už beží, tieto prepínače neprijal.");
   running.endsMeanwhile = true;
-  const Start replacing = start({"/r"});
-  EXPECT_TRUE(replacing.choice.openWindow);
-  EXPECT_TRUE(replacing.boxes.empty());
-  EXPECT_FALSE(usage.Timer1.enabled());
+  EXPECT_EQ(start({"/r"}), "window");
 }
 
 }  // namespace dozorik
