@@ -48,10 +48,11 @@ std::optional<int> number(const std::string& text, int min, int max, int step = 
 }
 
 std::optional<EndAction> action(const std::string& word) {
-  const std::pair<const char*, EndAction> actions[] = {
-      {"spustit", EndAction::Launch}, {"uspat", EndAction::Sleep},
-      {"vypnut", EndAction::ShutDown}, {"restart", EndAction::Restart},
-      {"beep", EndAction::Beep}};
+  const std::pair<const char*, EndAction> actions[] = {{"spustit", EndAction::Launch},
+                                                       {"uspat", EndAction::Sleep},
+                                                       {"vypnut", EndAction::ShutDown},
+                                                       {"restart", EndAction::Restart},
+                                                       {"beep", EndAction::Beep}};
   for (const auto& [name, which] : actions) {
     if (lower(word) == name) return which;
   }
@@ -65,7 +66,12 @@ bool keep(std::optional<T>& into, std::optional<T> value) {
 }
 
 const Switch kSwitches[] = {
-    {"r", false, [](Command& c, const std::string&) { return c.arm = true; }, ""},
+    {"r", false,
+     [](Command& c, const std::string&) {
+       c.arm = true;
+       return true;
+     },
+     ""},
     {"prah", true,
      [](Command& c, const std::string& v) {
        const auto percent = number(v, 10, 80, 10);
@@ -97,7 +103,12 @@ const Switch kSwitches[] = {
        return windowsLength(v) <= kMaxProgramsLength && keep(c.programs, std::optional(v));
      },
      "môže mať najviac 1000 znakov"},
-    {"zrus", false, [](Command& c, const std::string&) { return c.stop = true; }, ""},
+    {"zrus", false,
+     [](Command& c, const std::string&) {
+       c.stop = true;
+       return true;
+     },
+     ""},
 };
 
 const Switch* switchOf(const std::string& arg) {
@@ -169,8 +180,7 @@ bool Command::operator==(const Command& other) const {
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args,
-                                   const std::string& startFolder,
-                                   const std::string& programPath) {
+                                   const std::string& startFolder, const std::string& programPath) {
   ParsedCommandLine parsed;
   // Asked for the usage: nothing else is looked at.
   if (std::any_of(args.begin(), args.end(), isHelp)) {
@@ -192,8 +202,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args,
     } else {
       const std::string value = s->takesValue ? args[++i] : std::string();
       if (!s->store(parsed.command, value)) {
-        parsed.error =
-            "Prepínač " + arg + " nepozná hodnotu „" + value + "“: " + s->allowed + ".";
+        parsed.error = "Prepínač " + arg + " nepozná hodnotu „" + value + "“: " + s->allowed + ".";
       }
     }
     if (!parsed.ok()) {

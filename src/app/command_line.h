@@ -53,8 +53,7 @@ struct ParsedCommandLine {
 // such a command line never armed a watch, it means nothing now either;
 // `programPath` tells those pieces.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args,
-                                   const std::string& startFolder,
-                                   const std::string& programPath);
+                                   const std::string& startFolder, const std::string& programPath);
 
 // The usage, in Slovak, for a message box: every switch with its values, and
 // two examples.

@@ -73,7 +73,9 @@ void TUsage::applyCommand(const Command& command) {
     signals::SignalSettings signalSettings = signals_.settings();
     if (command.quietTicks) options.quietTicks = *command.quietTicks;
     if (command.countdownSeconds) options.countdownSeconds = *command.countdownSeconds;
-    if (command.programs) signalSettings.programs = signals::programNamesFromText(*command.programs);
+    if (command.programs) {
+      signalSettings.programs = signals::programNamesFromText(*command.programs);
+    }
     storeFurtherOptions(options, signalSettings);
   }
   if (command.stop) SpeedButton2Click();
