@@ -39,19 +39,24 @@ void TUsage::OptionsOkClick() {
       return;
     }
   }
-  const WatchOptions chosen = Options.chosen();
-  const signals::SignalSettings signalsChosen = Options.chosenSignals();
+  storeFurtherOptions(Options.chosen(), Options.chosenSignals());
+  regeditwrite(kMessageAddressValue, messageChosen.address);
+  regeditwrite(kMessageFormValue, messageFormName(messageChosen.form));
+  message_ = messageChosen;
+  application_.closeForm(Options);
+}
+
+// Stores the options and the signals' settings, as the window's OK and the
+// switches do, and applies them from the next tick.
+void TUsage::storeFurtherOptions(const WatchOptions& options,
+                                 const signals::SignalSettings& signalSettings) {
   const auto write = [this](const std::string& name, const std::string& value) {
     regeditwrite(name, value);
   };
-  writeWatchOptions(chosen, write);
-  writeSignalSettings(signalsChosen, write);
-  write(kMessageAddressValue, messageChosen.address);
-  write(kMessageFormValue, messageFormName(messageChosen.form));
-  useOptions(chosen);
-  signals_.configure(signalsChosen);
-  message_ = messageChosen;
-  application_.closeForm(Options);
+  writeWatchOptions(options, write);
+  writeSignalSettings(signalSettings, write);
+  useOptions(options);
+  signals_.configure(signalSettings);
 }
 
 }  // namespace dozorik

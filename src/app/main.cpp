@@ -1,6 +1,7 @@
-// The program's entry: the sampler first, then the window, then the message
-// loop until the window closes.
+// The program's entry: one Dozorik at a time, then the sampler, then the
+// window, then the message loop until the window closes.
 
+#include "app/single_start.h"
 #include "app/usage.h"
 #include "cpuload/cpu_sampler.h"
 #include "platform/error.h"
@@ -24,6 +25,7 @@
 #include "platform/win32/screen_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/signal_sources_win32.h"
+#include "platform/win32/single_instance_win32.h"
 #include "platform/win32/string_table_win32.h"
 #include "platform/win32/text_measure_win32.h"
 #include "ui/application.h"
@@ -36,6 +38,13 @@ int main() {
   win32::Win32MessagePump pump;
   ui::Application application(messages, pump);
   application.setTitle("Dozorik");
+
+  // Read first, before anything can move the current folder.
+  win32::Win32Process process;
+  // A start while another runs hands it its switches and ends here.
+  win32::Win32SingleInstance instance;
+  const StartChoice start = chooseStart(instance, process, messages);
+  if (!start.openWindow) return start.exitCode;
 
   win32::Win32PerformanceData performanceData;
   CpuSampler sampler(performanceData);
@@ -52,7 +61,6 @@ int main() {
   win32::Win32Locale locale;
   win32::Win32FileSystem files;
   win32::Win32Shell shell;
-  win32::Win32Process process;
   win32::Win32FileDialogs dialogs;
   win32::Win32Power power;
   win32::Win32ProcessToken token;
@@ -80,7 +88,10 @@ int main() {
   // raise appears on its own.
   application.dispatch([&] { usage.created(); });
   window.show();
+  listenForLaterStarts(instance, usage, application);
   const int exitCode = window.runMessageLoop();
+  // Later starts no longer reach the window, which is gone.
+  instance.listen({});
   // The host goes before the forms and the application; nothing may reach it
   // from then on.
   application.setFormHost(nullptr);

@@ -38,6 +38,8 @@
 
 namespace dozorik {
 
+struct Command;
+
 // The program's one window. Its controls are the program's state: a box's
 // checked flag is the option, an edit's text is the setting. Members are
 // declared parents first, and in the order the window stacks them.
@@ -74,6 +76,12 @@ class TUsage : public ui::Form {
   bool SetPrivilege(const std::string& PrivilegeName, bool Enable);
   // The end of a ring-out: hang up, then the end action.
   void Timer2Timer();
+
+  // Switches of a later start, handed over while this one runs: looked at
+  // while that start waits for the answer, applied after it
+  // (command_line_apply.cpp).
+  bool acceptsHandOver(const std::vector<std::string>& message);
+  void applyHandOver(const std::vector<std::string>& message);
 
   // The entries for the next Windows start.
   void CheckBox1Click();
@@ -217,6 +225,11 @@ class TUsage : public ui::Form {
   void setLaunchHints(const std::string& hint);
   void showAfterStartCommand(const std::string& command);
   void restoreRunOnceEntries();
+  // The switches: this start's own, or a later start's, set as the user sets
+  // the controls and options.
+  void applyStartSwitches();
+  void applyCommand(const Command& command);
+  void storeFurtherOptions(const WatchOptions& options, const signals::SignalSettings& signals);
   void saveSettings();
   void saveLaunchAfterStart();
   void showPlainMessage(const std::string& text);

@@ -6,9 +6,10 @@
 #include <chrono>
 #include <string>
 
+#include "actions/end_action.h"
+
 namespace dozorik {
 
-enum class EndAction { LaunchFile, Sleep, ShutDown, Restart, Beep };
 
 // The action as a noun phrase: "spustenie súboru", "vypnutie počítača", ...
 std::string endActionName(EndAction action);

@@ -14,6 +14,8 @@ class Process {
   virtual std::vector<std::string> arguments() = 0;
   // The computer's name, as the network knows it.
   virtual std::string computerName() = 0;
+  // The current folder the program was started in, before anything moved it.
+  virtual std::string startFolder() = 0;
 };
 
 }  // namespace dozorik

@@ -99,8 +99,7 @@ void TUsage::FormCreate() {
   Edit1.setText(regeditread("Telefon"));
 
   restoreRunOnceEntries();
-  const std::vector<std::string> args = ports_.process.arguments();
-  if (!args.empty() && args.front() == "/r") SpeedButton1Click();
+  applyStartSwitches();
 }
 
 bool TUsage::closeQuery() {

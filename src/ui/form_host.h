@@ -9,7 +9,9 @@ class Form;
 class FormHost {
  public:
   virtual ~FormHost() = default;
-  // Shows the form and returns at once; the main window goes on working.
+  // Shows the form and returns at once; the main window goes on working. A
+  // form already shown comes to the front; the main form, asked for by a
+  // later start of the program, in front of other programs' windows too.
   virtual void show(Form& form) = 0;
   // Shows the form and returns once it has closed; meanwhile the main window
   // takes no input, though its timers go on.

@@ -285,6 +285,13 @@ void DrivenProgram::kill() {
   WaitForSingleObject(process_.get(), 30000);
 }
 
+DWORD DrivenProgram::exitCode(double seconds) {
+  WaitForSingleObject(process_.get(), static_cast<DWORD>(seconds * 1000));
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.get(), &code);
+  return code;
+}
+
 bool DrivenProgram::running() const {
   return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }

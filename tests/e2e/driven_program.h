@@ -98,6 +98,9 @@ class DrivenProgram {
   DWORD close();
   // Ends the process at once, as Task Manager does.
   void kill();
+  // Waits for a program that ends by itself (a start that hands over to the
+  // one running); its exit code, or STILL_ACTIVE if it still runs.
+  DWORD exitCode(double seconds);
   bool running() const;
 
  private:

@@ -207,9 +207,11 @@ struct FakeProcess : Process {
   std::string path = "C:\\Dozorik\\dozorik.exe";
   std::vector<std::string> args;
   std::string computer = "PC-KUCHYNA";
+  std::string folder = "C:\\Skripty";
   std::string modulePath() override { return path; }
   std::vector<std::string> arguments() override { return args; }
   std::string computerName() override { return computer; }
+  std::string startFolder() override { return folder; }
 };
 
 // The file dialog leaves the current directory where the user chose the

@@ -6,11 +6,15 @@ namespace dozorik {
 
 using WatchTest = UsageTest;
 
-TEST_F(WatchTest, CreationArmsOnlyForSlashRAndLabelsToggleTheirBoxes) {
-  for (const Strings& args : {Strings{"/R"}, {"x", "/r"}, {"/r", "more"}}) {
+// The run-once command's "/r" arms as it always has; any other argument is
+// a switch, and one that is none arms nothing.
+TEST_F(WatchTest, CreationArmsForTheRunOnceSwitchAndLabelsToggleTheirBoxes) {
+  for (const auto& [args, arms] : {std::pair{Strings{"/r"}, true}, {Strings{"-R"}, true},
+                                   {Strings{"x", "/r"}, false}, {Strings{"/r", "more"}, false}}) {
+    usage.SpeedButton2.click();
     fake.process.args = args;
     usage.FormCreate();
-    EXPECT_EQ(usage.Timer1.enabled(), args[0] == "/r") << args[0];
+    EXPECT_EQ(usage.Timer1.enabled(), arms) << join(args);
   }
   for (auto [label, box] :
        {std::pair{&usage.Label7, &usage.CheckBox4}, {&usage.Label8, &usage.CheckBox2},

@@ -20,7 +20,9 @@ bool Win32FormHost::isShown(const ui::Form& form) const { return window(form) !=
 
 void Win32FormHost::show(ui::Form& form) {
   forgetClosed();
-  if (NativeWindow* shown = window(form)) {
+  if (&form == &main_.form()) {
+    main_.bringToFront();
+  } else if (NativeWindow* shown = window(form)) {
     shown->activate();
   } else if (main_.isOpen()) {
     std::shared_ptr<NativeWindow> window = open(form);

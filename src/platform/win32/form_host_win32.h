@@ -24,8 +24,8 @@ class Win32FormHost : public ui::FormHost {
 
   // A form's window is built afresh from the model each time it is shown,
   // and the form's created() runs before it appears. A form already shown
-  // is only brought to the front. Nothing is shown once the main window has
-  // closed.
+  // is only brought to the front; the main form in front of other programs'
+  // windows too. Nothing is shown once the main window has closed.
   void show(ui::Form& form) override;
   // While the form is open, every other window of the program takes no
   // input; a quit request met meanwhile closes the form and is passed on to

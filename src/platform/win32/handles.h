@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <utility>
 
 namespace dozorik::win32 {
@@ -110,6 +111,14 @@ using UniqueMemoryDc = Unique<MemoryDcTraits>;
 using UniqueLibrary = Unique<LibraryTraits>;
 // CreateToolhelp32Snapshot, like CreateFile, fails with INVALID_HANDLE_VALUE.
 using UniqueSnapshot = Unique<FileTraits>;
+
+// Memory the system hands out from LocalAlloc for the caller to free
+// (CommandLineToArgvW's array, ConvertSidToStringSid's text).
+struct LocalFreer {
+  void operator()(void* block) const { LocalFree(block); }
+};
+template <typename T>
+using UniqueLocal = std::unique_ptr<T, LocalFreer>;
 
 // A window's device context from GetDC or GetWindowDC. ReleaseDC needs the
 // window the context came from, so the two are kept together.

@@ -379,6 +379,20 @@ void NativeWindow::activate() {
   }
 }
 
+void NativeWindow::bringToFront() {
+  if (!impl_->alive() || !impl_->isMain) return;
+  HWND owner = impl_->owner.get();
+  // As the taskbar button restores it, with the windows hidden with it.
+  if (owner && IsIconic(owner)) SendMessageW(owner, WM_SYSCOMMAND, SC_RESTORE, 0);
+  HWND target = GetLastActivePopup(impl_->window.get());
+  if (!IsWindowVisible(target) || !IsWindowEnabled(target)) target = impl_->window.get();
+  if (SetForegroundWindow(target)) return;
+  // Windows flashes the button of the window it refused, which has none: the
+  // application window carries it.
+  FLASHWINFO flash{sizeof flash, owner ? owner : target, FLASHW_TRAY | FLASHW_TIMERNOFG, 0, 0};
+  FlashWindowEx(&flash);
+}
+
 int NativeWindow::runMessageLoop() {
   MSG msg;
   BOOL got;

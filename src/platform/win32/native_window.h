@@ -39,6 +39,10 @@ class NativeWindow : public ui::ControlView, public ui::TimerView, public ui::Ap
   void show();
   // Brings a shown window to the front.
   void activate();
+  // The main window, asked for from outside the program (a later start):
+  // restored when minimised, and brought in front of other programs' windows
+  // where Windows lets it, else its taskbar button flashes.
+  void bringToFront();
   // Runs the message loop until the window is closed; returns the exit code.
   int runMessageLoop();
   // Asks the window to close, as its close box does (the form's close query

@@ -3,8 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <memory>
-
+#include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
 
 namespace dozorik::win32 {
@@ -14,12 +13,16 @@ namespace {
 constexpr DWORD kMaxLongPath = 32768;
 
 // CommandLineToArgvW's array lives in one LocalAlloc block.
-struct LocalFreer {
-  void operator()(wchar_t** block) const { LocalFree(block); }
-};
-using ArgumentBlock = std::unique_ptr<wchar_t*, LocalFreer>;
+using ArgumentBlock = UniqueLocal<wchar_t*>;
 
 }  // namespace
+
+Win32Process::Win32Process() {
+  // The length asked first includes the terminating NUL; the copy's does not.
+  std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+  const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+  if (length > 0 && length < folder.size()) startFolder_ = narrow(folder.substr(0, length));
+}
 
 std::string Win32Process::modulePath() {
   // GetModuleFileNameW truncates silently (filling the buffer) when the

@@ -12,6 +12,8 @@ inline constexpr wchar_t kFormClass[] = L"DozorikForm";
 inline constexpr wchar_t kOwnedFormClass[] = L"DozorikOwnedForm";
 inline constexpr wchar_t kOwnerClass[] = L"DozorikApplication";
 inline constexpr wchar_t kPanelClass[] = L"DozorikPanel";
+// The hidden window through which a later start hands over its switches.
+inline constexpr wchar_t kHandOverClass[] = L"DozorikHandOver";
 
 inline HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 
