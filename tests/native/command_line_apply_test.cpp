@@ -51,6 +51,24 @@ TEST_F(SwitchesTest, StartSwitchesSetWhatTheUserSetsAndAreStoredAsTheUsersChange
   EXPECT_EQ(usage.RadioButton0.hint(), window.RadioButton0.hint());
 }
 
+// A switch changes only what it names: the other options, the signals and
+// the controls keep what was stored; an empty value empties.
+TEST_F(SwitchesTest, ASwitchChangesWhatItNamesAndNothingElseAndAnEmptyValueEmpties) {
+  for (auto [name, value] : {std::pair{"Tolerancia", "3"}, {"GPU", "10"}, {"Program", "x.exe"},
+                             {"Parameter1", "/q"}, {"Vyber", "4"}}) {
+    fake.registry.writeString(kKey, name, value);
+  }
+  fake.process.args = {"/tikov", "30", "/program", "", "/parameter", "", "/akcia", "uspat"};
+  usage.FormCreate();
+  EXPECT_TRUE(usage.RadioButton1.checked());
+  EXPECT_EQ(usage.Edit2.text(), "");
+  EXPECT_EQ(join({stored("Tikov"), stored("Tolerancia"), stored("GPU"), stored("Program")}),
+            "30, 3, 10, ");
+  // Handed over by a later start: a program alone is a switch too.
+  usage.applyHandOver({"C:\\", "/program", "ffmpeg"});
+  EXPECT_EQ(stored("Program"), "ffmpeg.exe");
+}
+
 // Every switch is checked before any is applied.
 TEST_F(SwitchesTest, ABadStartSwitchIsNamedInABoxAndNothingIsSetNorArmed) {
   fake.process.args = {"/prah", "30", "/akcia", "uspat", "/odpocet", "60", "/tikov", "10", "/r"};

@@ -40,6 +40,8 @@ TEST(CommandLine, SwitchesInAnyCaseWithASlashOrADashEachValueTheNextArgument) {
       {{"/parameter", "", "/program", "ffmpeg; x264"}, "parameter= program=ffmpeg; x264 "},
       {{"-ZRUS", "/r"}, "zrus r "},
       {{"/prah", "95", "-?"}, "? "},
+      {{"/odpocet", "600", "/akcia", "vypnut"}, "akcia=vypnut odpocet=600 "},
+      {{"/akcia", "uspat"}, "akcia=uspat "},
   };
   for (const auto& [args, asked] : rows) EXPECT_EQ(read(args), asked) << join(args);
 }
@@ -58,8 +60,15 @@ TEST(CommandLine, AWrongSwitchOrValueIsNamedAndAsksForNothing) {
       {{"/parameter", tooLong},
        "! Prepínač /parameter nepozná hodnotu „" + tooLong + "“: môže mať najviac 40 znakov."},
       {{"/prah", "30", "/PRAH", "40"}, "! Prepínač /PRAH je zadaný dvakrát."},
+      {{"/prah", "90"}, "! Prepínač /prah nepozná hodnotu „90“: môže byť 10, 20, 30 … 80."},
+      {{"/tikov", "3001"}, "! Prepínač /tikov nepozná hodnotu „3001“: môže byť 25 až 3000."},
+      {{"/r", "/R"}, "! Prepínač /R je zadaný dvakrát."},
+      {{"/rr"}, "! Neznámy prepínač „/rr“."},
   };
   for (const auto& [args, error] : rows) EXPECT_EQ(read(args), error) << join(args);
+  // A list of programs up to 1000 characters.
+  EXPECT_EQ(read({"/program", std::string(1000, 'p')}), "program=" + std::string(1000, 'p') + " ");
+  EXPECT_EQ(read({"/program", std::string(1001, 'p')}).substr(0, 2), "! ");
   std::string forty;  // letters, as the box counts them, not bytes
   for (int i = 0; i < 40; ++i) forty += "ľ";
   EXPECT_EQ(read({"/parameter", forty}), "parameter=" + forty + " ");
@@ -71,6 +80,8 @@ TEST(CommandLine, ARelativeFileIsTakenFromTheFolderTheStartWasMadeIn) {
       {"C:\\", "koniec.cmd", "C:\\koniec.cmd"},
       {"\\\\nas\\video\\dnes", "\\koniec.cmd", "\\\\nas\\video\\koniec.cmd"},
       {"C:\\Skripty", "D:koniec.cmd", "D:koniec.cmd"},
+      {"C:\\Skripty", "\\\\nas\\video\\koniec.cmd", "\\\\nas\\video\\koniec.cmd"},
+      {"C:\\Skripty", "", ""},
   };
   for (auto [folder, file, full] : rows) {
     EXPECT_EQ(read({"/subor", file}, folder), "subor=" + std::string(full) + " ") << file;
