@@ -33,7 +33,7 @@ void TUsage::OptionsOkClick() {
   // says why and keeps what was typed.
   const MessageSettings messageChosen = Options.chosenMessage();
   if (!messageChosen.address.empty()) {
-    if (auto problem = addressProblem(messageChosen.address)) {
+    if (auto problem = addressProblem(messageChosen.address, texts_)) {
       Options.MessageResult.setText(*problem);
       Options.Pages.setActivePage(3);
       return;
