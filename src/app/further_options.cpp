@@ -25,6 +25,7 @@ void TUsage::showOptions() {
                 signals_.unavailable(signals::Signal::Disk, now),
                 signals_.unavailable(signals::Signal::Network, now)});
   Options.showMessage(message_);
+  Options.showLanguage(nextLanguage_);
   application_.showModal(Options);
 }
 
@@ -43,6 +44,9 @@ void TUsage::OptionsOkClick() {
   regeditwrite(kMessageAddressValue, messageChosen.address);
   regeditwrite(kMessageFormValue, messageFormName(messageChosen.form));
   message_ = messageChosen;
+  // The window keeps its language until the next start.
+  nextLanguage_ = Options.chosenLanguage();
+  regeditwrite(kLanguageValue, languageValue(nextLanguage_));
   application_.closeForm(Options);
 }
 

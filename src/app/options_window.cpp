@@ -4,7 +4,7 @@
 
 namespace dozorik {
 
-OptionsWindow::OptionsWindow(const Texts& texts) : ui::Form("Options", 400, 350), texts_(texts) {
+OptionsWindow::OptionsWindow(const Texts& texts) : ui::Form("Options", 400, 390), texts_(texts) {
   setText(texts_[Text::OptionsCaption]);
   setFont(ui::dialogFont());
   KeepAwakeNo.setText(texts_[Text::KeepAwakeNo]);
@@ -12,6 +12,8 @@ OptionsWindow::OptionsWindow(const Texts& texts) : ui::Form("Options", 400, 350)
   KeepAwakeDisplay.setText(texts_[Text::KeepAwakeDisplay]);
   BusyFirst.setText(texts_[Text::BusyFirst]);
   BusiestProcessor.setText(texts_[Text::BusiestProcessor]);
+  LanguageSlovak.setText(texts_[Text::LanguageSlovak]);
+  LanguageEnglish.setText(texts_[Text::LanguageEnglish]);
   Hibernate.setText(texts_[Text::Hibernate]);
   ForceExit.setText(texts_[Text::ForceExit]);
   FormNtfy.setText(texts_[Text::FormNtfy]);
@@ -72,6 +74,14 @@ WatchOptions OptionsWindow::chosen() const {
   options.hibernate = Hibernate.checked();
   options.forceExit = ForceExit.checked();
   return options;
+}
+
+void OptionsWindow::showLanguage(Language language) {
+  (language == Language::English ? LanguageEnglish : LanguageSlovak).setChecked(true);
+}
+
+Language OptionsWindow::chosenLanguage() const {
+  return LanguageEnglish.checked() ? Language::English : Language::Slovak;
 }
 
 void OptionsWindow::showMessage(const MessageSettings& message) {

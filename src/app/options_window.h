@@ -11,6 +11,7 @@
 #include "ui/check_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
 #include "ui/push_button.h"
@@ -20,8 +21,9 @@
 namespace dozorik {
 
 // "Ďalšie nastavenia...": the watch's further options on pages of their own,
-// each with a line that says what it does. Opened from the main window's
-// system menu; its buttons are the main window's to handle.
+// each with a line that says what it does, and the language of the next
+// start. Opened from the main window's system menu; its buttons are the main
+// window's to handle.
 class OptionsWindow : public ui::Form {
   // The texts of the language this run was started in; first, as the
   // controls below take their captions from them.
@@ -44,11 +46,14 @@ class OptionsWindow : public ui::Form {
   // text that is no number read as the option's default.
   WatchOptions chosen() const;
   signals::SignalSettings chosenSignals() const;
+  // The language of the next start, shown and as the page holds it.
+  void showLanguage(Language language);
+  Language chosenLanguage() const;
   // The message's address and form, shown and as the page holds them.
   void showMessage(const MessageSettings& message);
   MessageSettings chosenMessage() const;
 
-  ui::PageControl Pages{this, "Pages", {8, 8, 384, 300}};
+  ui::PageControl Pages{this, "Pages", {8, 8, 384, 340}};
 
   ui::Page Watch{&Pages, "Watch", texts_[Text::WatchPage]};
   ui::Label KeepAwakeLabel{&Watch, "KeepAwakeLabel", {8, 6, 220, 13}, texts_[Text::KeepAwakeLabel]};
@@ -72,6 +77,13 @@ class OptionsWindow : public ui::Form {
   ui::CheckBox BusiestProcessor{&Watch, "BusiestProcessor", {8, 208, 352, 17}};
   ui::Label BusiestProcessorText{
       &Watch, "BusiestProcessorText", {26, 226, 340, 13}, texts_[Text::BusiestProcessorText]};
+  // Apart from the radio buttons above: a group of its own.
+  ui::GroupBox LanguageGroup{
+      &Watch, "LanguageGroup", {8, 246, 352, 58}, texts_[Text::LanguageGroup]};
+  ui::RadioButton LanguageSlovak{&LanguageGroup, "LanguageSlovak", {18, 16, 100, 17}};
+  ui::RadioButton LanguageEnglish{&LanguageGroup, "LanguageEnglish", {128, 16, 100, 17}};
+  ui::Label LanguageText{
+      &LanguageGroup, "LanguageText", {18, 36, 326, 13}, texts_[Text::LanguageText]};
 
   ui::Page End{&Pages, "End", texts_[Text::EndPage]};
   ui::Label CountdownLabel{&End, "CountdownLabel", {8, 10, 280, 13}, texts_[Text::CountdownLabel]};
@@ -116,8 +128,8 @@ class OptionsWindow : public ui::Form {
   ui::PushButton TestMessage{&Message, "TestMessage", {8, 136, 170, 25}, texts_[Text::TestMessage]};
   ui::Label MessageResult{&Message, "MessageResult", {8, 168, 360, 13}, ""};
 
-  ui::PushButton Ok{this, "Ok", {116, 316, 75, 25}, texts_[Text::Ok]};
-  ui::PushButton Cancel{this, "Cancel", {204, 316, 75, 25}, texts_[Text::Cancel]};
+  ui::PushButton Ok{this, "Ok", {116, 356, 75, 25}, texts_[Text::Ok]};
+  ui::PushButton Cancel{this, "Cancel", {204, 356, 75, 25}, texts_[Text::Cancel]};
 };
 
 }  // namespace dozorik

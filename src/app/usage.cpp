@@ -55,7 +55,8 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler,
       // whatever Windows or a file dialog left.
       textLog_(ports.files, ports.locale, kTextLogName),
       updateServer_(kUpdateServer),
-      signals_({ports.gpuEngines, ports.disks, ports.network, ports.processes}, texts_) {
+      signals_({ports.gpuEngines, ports.disks, ports.network, ports.processes}, texts_),
+      nextLanguage_(language) {
   addTimer(Timer1);
   addTimer(Timer2);
   addSystemMenuItem(texts_[Text::MoreSettingsMenu], [this] { showOptions(); });

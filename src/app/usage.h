@@ -50,7 +50,8 @@ class TUsage : public ui::Form {
   const Texts texts_;
 
  public:
-  // The language is chosen once, before the window is made.
+  // The language is chosen once, before the window is made; a change in the
+  // options window applies at the next start.
   TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler,
          Language language = Language::Slovak);
 
@@ -293,6 +294,8 @@ class TUsage : public ui::Form {
   std::string exitRefusal_;  // the system's reason when it refused the last exit request
   int secondsLeft_ = 0;
   int watchSerial_ = 0;
+  // The language chosen for the next start, as the options window shows it.
+  Language nextLanguage_;
 };
 
 }  // namespace dozorik
