@@ -8,24 +8,23 @@ namespace dozorik {
 
 namespace {
 
-const char* announcement(TUsage::PowerAction action) {
+Text announcement(TUsage::PowerAction action) {
   switch (action) {
-    case TUsage::PowerAction::Sleep: return "Počítač sa uspí o";
-    case TUsage::PowerAction::ShutDown: return "Počítač sa vypne o";
-    case TUsage::PowerAction::Restart: return "Počítač sa reštartuje o";
+    case TUsage::PowerAction::Sleep: return Text::SleepsIn;
+    case TUsage::PowerAction::ShutDown: return Text::ShutsDownIn;
+    case TUsage::PowerAction::Restart: break;
   }
-  return "";
+  return Text::RestartsIn;
 }
 
-const char* cancelled(TUsage::PowerAction action) {
+// For the status bar, which draws in the main window's font: no diacritics.
+Text cancelled(TUsage::PowerAction action) {
   switch (action) {
-    // The status bar draws in the main window's font, which has no
-    // diacritics outside Central European Windows.
-    case TUsage::PowerAction::Sleep: return "Uspanie pocitaca zrusene";
-    case TUsage::PowerAction::ShutDown: return "Vypnutie pocitaca zrusene";
-    case TUsage::PowerAction::Restart: return "Restart pocitaca zruseny";
+    case TUsage::PowerAction::Sleep: return Text::SleepCancelled;
+    case TUsage::PowerAction::ShutDown: return Text::ShutDownCancelled;
+    case TUsage::PowerAction::Restart: break;
   }
-  return "";
+  return Text::RestartCancelled;
 }
 
 }  // namespace
@@ -40,8 +39,8 @@ void TUsage::powerAction(PowerAction action) {
   // A later end, while a countdown is on, starts it again for its own action.
   countdownAction_ = action;
   secondsLeft_ = options_.countdownSeconds;
-  Countdown.Action.setText(announcement(action));
-  Countdown.SecondsLeft.setText(std::to_string(secondsLeft_) + " s");
+  Countdown.Action.setText(texts_[announcement(action)]);
+  Countdown.SecondsLeft.setText(texts_.format(Text::SecondsLeft, {std::to_string(secondsLeft_)}));
   Countdown.Tick.setEnabled(false);
   Countdown.Tick.setEnabled(true);
   keepAwakeWhileWatching();
@@ -50,7 +49,7 @@ void TUsage::powerAction(PowerAction action) {
 
 void TUsage::CountdownTick() {
   if (--secondsLeft_ > 0) {
-    Countdown.SecondsLeft.setText(std::to_string(secondsLeft_) + " s");
+    Countdown.SecondsLeft.setText(texts_.format(Text::SecondsLeft, {std::to_string(secondsLeft_)}));
     return;
   }
   endCountdown(true);
@@ -63,7 +62,7 @@ void TUsage::endCountdown(bool act) {
   if (act) {
     runPowerAction(countdownAction_);
   } else {
-    StatusBar1.setPanelText(1, cancelled(countdownAction_));
+    StatusBar1.setPanelText(1, texts_[cancelled(countdownAction_)]);
   }
 }
 

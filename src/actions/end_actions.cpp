@@ -24,7 +24,7 @@ void TUsage::Koniec() {
     // The file and its parameter go to the shell apart: as one operand, a
     // launch with a parameter would name a file that does not exist.
     if (auto refused = ports_.shell.open(OpenDialog1.fileName(), Edit2.text())) {
-      actionFailed(EndAction::LaunchFile, "Spustenie zlyhalo: ", *refused);
+      actionFailed(EndAction::LaunchFile, Text::LaunchFailed, *refused);
     }
   }
   if (RadioButton1.checked()) powerAction(PowerAction::Sleep);
@@ -40,11 +40,12 @@ void TUsage::Koniec() {
 // Nobody is there to answer a box when an end action fails: a message tells
 // whoever walked away, and the status bar says what and why for whoever
 // comes back to a machine still on; that outweighs a message that failed.
-void TUsage::actionFailed(EndAction action, const std::string& what, const std::string& reason) {
+void TUsage::actionFailed(EndAction action, Text what, const std::string& reason) {
   if (!message_.address.empty()) {
-    sendEndMessage(actionFailedText(ports_.process.computerName(), messageTime(), action, reason));
+    sendEndMessage(
+        actionFailedText(ports_.process.computerName(), messageTime(), action, reason, texts_));
   }
-  StatusBar1.setPanelText(1, what + reason);
+  StatusBar1.setPanelText(1, texts_.format(what, {reason}));
 }
 
 void TUsage::runPowerAction(PowerAction action) {
@@ -54,12 +55,12 @@ void TUsage::runPowerAction(PowerAction action) {
       break;
     case PowerAction::ShutDown:
       if (!ShutDownComputer(false, options_.forceExit)) {
-        actionFailed(EndAction::ShutDown, "Vypnutie zlyhalo: ", exitRefusal_);
+        actionFailed(EndAction::ShutDown, Text::ShutDownFailed, exitRefusal_);
       }
       break;
     case PowerAction::Restart:
       if (!ShutDownComputer(true, options_.forceExit)) {
-        actionFailed(EndAction::Restart, "Restart zlyhal: ", exitRefusal_);
+        actionFailed(EndAction::Restart, Text::RestartFailed, exitRefusal_);
       }
       break;
   }
@@ -72,7 +73,7 @@ void TUsage::sleepComputer() {
     // No S1 to S3 to suspend to: asked to, such a machine hibernates or does
     // nothing. With its displays off it goes to standby by itself.
     ports_.power.displaysOff();
-    StatusBar1.setPanelText(1, "Displej vypnuty: pocitac zaspi sam");
+    StatusBar1.setPanelText(1, texts_[Text::DisplayOff]);
     return;
   }
   // NT refuses to suspend, silently, without the shut-down privilege.
@@ -80,7 +81,7 @@ void TUsage::sleepComputer() {
   const Power::Refusal refused = ports_.power.suspend(hibernate);
   SetPrivilege(kShutdownPrivilege, false);
   if (refused) {
-    actionFailed(EndAction::Sleep, hibernate ? "Hibernacia zlyhala: " : "Uspanie zlyhalo: ",
+    actionFailed(EndAction::Sleep, hibernate ? Text::HibernationFailed : Text::SleepFailed,
                  *refused);
   }
 }

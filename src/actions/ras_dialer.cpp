@@ -48,8 +48,9 @@ std::uint32_t HangUpConnection(RemoteAccess& ras, StringTable& strings,
   return status;
 }
 
-TRasDialer::TRasDialer(RemoteAccess& ras, StringTable& strings, ErrorReport report)
-    : ras_(ras), strings_(strings), report_(std::move(report)) {
+TRasDialer::TRasDialer(RemoteAccess& ras, StringTable& strings, ErrorReport report,
+                       const Texts& texts)
+    : ras_(ras), strings_(strings), report_(std::move(report)), texts_(texts) {
   FNotifyMessage = ras_.registerDialEventMessage();
   if (FNotifyMessage == 0) FNotifyMessage = RemoteAccess::kFixedNotifyMessage;
   FHandle = ras_.createNotifyWindow(
@@ -63,8 +64,8 @@ TRasDialer::~TRasDialer() { ras_.destroyNotifyWindow(FHandle); }
 void TRasDialer::Dial() {
   FConnection = 0;
   if (FPhoneNumber.size() > RemoteAccess::kMaxPhoneNumber) {
-    throw Error("Telefónne číslo je príliš dlhé: najviac " +
-                std::to_string(RemoteAccess::kMaxPhoneNumber) + " znakov.");
+    throw Error(texts_.format(Text::PhoneNumberTooLong,
+                              {std::to_string(RemoteAccess::kMaxPhoneNumber)}));
   }
   const std::uint32_t result = ras_.dial(FPhoneNumber, FHandle, FConnection);
   if (result != 0 && FConnection != 0) {

@@ -7,6 +7,7 @@
 #include "platform/error.h"
 #include "platform/remote_access.h"
 #include "platform/string_table.h"
+#include "texts/texts.h"
 
 namespace dozorik {
 
@@ -40,7 +41,9 @@ class TRasDialer {
   // Shows an error raised while handling a notification.
   using ErrorReport = std::function<void(const std::exception&)>;
 
-  TRasDialer(RemoteAccess& ras, StringTable& strings, ErrorReport report);
+  // The texts say why a number is refused before it is dialled.
+  TRasDialer(RemoteAccess& ras, StringTable& strings, ErrorReport report,
+             const Texts& texts = Texts());
   // Releases the hidden window; does not hang up.
   ~TRasDialer();
   TRasDialer(const TRasDialer&) = delete;
@@ -65,6 +68,7 @@ class TRasDialer {
   RemoteAccess& ras_;
   StringTable& strings_;
   ErrorReport report_;
+  Texts texts_;
   RemoteAccess::Connection FConnection = 0;
   std::uint32_t FNotifyMessage = 0;
   RemoteAccess::Window FHandle = 0;

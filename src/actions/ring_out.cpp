@@ -29,7 +29,7 @@ void TUsage::startRingOut() {
   // The dialer of an earlier ring-out is released; its call is over.
   Dialer = std::make_unique<TRasDialer>(
       ports_.remoteAccess, ports_.strings,
-      [this](const std::exception& e) { application_.reportError(e.what()); });
+      [this](const std::exception& e) { application_.reportError(e.what()); }, texts_);
   Dialer->setPhoneNumber(Edit1.text());
   Dialer->Dial();
   Timer2.setInterval(SpinEdit1.value() * 1000);

@@ -23,7 +23,7 @@ struct Switch {
   const char* word;
   bool takesValue;
   Store store;
-  const char* allowed;
+  std::optional<Text> allowed;
 };
 
 std::string lower(std::string text) {
@@ -71,44 +71,44 @@ const Switch kSwitches[] = {
        c.arm = true;
        return true;
      },
-     ""},
+     std::nullopt},
     {"prah", true,
      [](Command& c, const std::string& v) {
        const auto percent = number(v, 10, 80, 10);
        return keep(c.thresholdPosition, percent ? std::optional(*percent / 10) : std::nullopt);
      },
-     "môže byť 10, 20, 30 … 80"},
+     Text::ThresholdValues},
     {"akcia", true, [](Command& c, const std::string& v) { return keep(c.action, action(v)); },
-     "môže byť spustit, uspat, vypnut, restart alebo beep"},
+     Text::ActionValues},
     {"subor", true, [](Command& c, const std::string& v) { return keep(c.file, std::optional(v)); },
-     ""},
+     std::nullopt},
     {"parameter", true,
      [](Command& c, const std::string& v) {
        return windowsLength(v) <= kMaxParameterLength && keep(c.parameter, std::optional(v));
      },
-     "môže mať najviac 40 znakov"},
+     Text::ParameterValues},
     {"tikov", true,
      [](Command& c, const std::string& v) {
        return keep(c.quietTicks,
                    number(v, WatchOptions::kMinQuietTicks, WatchOptions::kMaxQuietTicks));
      },
-     "môže byť 25 až 3000"},
+     Text::QuietTicksValues},
     {"odpocet", true,
      [](Command& c, const std::string& v) {
        return keep(c.countdownSeconds, number(v, 0, WatchOptions::kMaxCountdownSeconds));
      },
-     "môže byť 0 až 600"},
+     Text::CountdownValues},
     {"program", true,
      [](Command& c, const std::string& v) {
        return windowsLength(v) <= kMaxProgramsLength && keep(c.programs, std::optional(v));
      },
-     "môže mať najviac 1000 znakov"},
+     Text::ProgramValues},
     {"zrus", false,
      [](Command& c, const std::string&) {
        c.stop = true;
        return true;
      },
-     ""},
+     std::nullopt},
 };
 
 const Switch* switchOf(const std::string& arg) {
@@ -180,7 +180,8 @@ bool Command::operator==(const Command& other) const {
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args,
-                                   const std::string& startFolder, const std::string& programPath) {
+                                   const std::string& startFolder, const std::string& programPath,
+                                   const Texts& texts) {
   ParsedCommandLine parsed;
   // Asked for the usage: nothing else is looked at.
   if (std::any_of(args.begin(), args.end(), isHelp)) {
@@ -194,15 +195,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args,
     const std::string& arg = args[i];
     const Switch* s = switchOf(arg);
     if (!s) {
-      parsed.error = "Neznámy prepínač „" + arg + "“.";
+      parsed.error = texts.format(Text::UnknownSwitch, {arg});
     } else if (std::find(given.begin(), given.end(), s) != given.end()) {
-      parsed.error = "Prepínač " + arg + " je zadaný dvakrát.";
+      parsed.error = texts.format(Text::SwitchTwice, {arg});
     } else if (s->takesValue && i + 1 == args.size()) {
-      parsed.error = "Prepínaču " + arg + " chýba hodnota.";
+      parsed.error = texts.format(Text::SwitchWithoutValue, {arg});
     } else {
       const std::string value = s->takesValue ? args[++i] : std::string();
       if (!s->store(parsed.command, value)) {
-        parsed.error = "Prepínač " + arg + " nepozná hodnotu „" + value + "“: " + s->allowed + ".";
+        parsed.error = texts.format(Text::SwitchBadValue,
+                                    {arg, value, s->allowed ? texts[*s->allowed] : ""});
       }
     }
     if (!parsed.ok()) {
@@ -215,35 +217,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args,
   return parsed;
 }
 
-std::string commandLineUsage() {
-  return "Použitie: dozorik.exe [prepínače]\n"
-         "\n"
-         "/prah N – hranica vyťaženia procesora v %: 10, 20, 30 … 80\n"
-         "/akcia A – čo urobiť na konci: spustit, uspat, vypnut, restart alebo beep\n"
-         "/subor CESTA – súbor, ktorý akcia spustit otvorí\n"
-         "/parameter TEXT – jeho parameter, najviac 40 znakov\n"
-         "/tikov N – tiché tiky do konca stráženia: 25 až 3000 (tik je 200 ms)\n"
-         "/odpocet N – sekundy odpočítavania pred uspaním, vypnutím a reštartom: 0 až 600\n"
-         "/program MENÁ – stráži, kým beží niektorý z programov (mená oddelené ;)\n"
-         "/zrus – zastaví stráženie alebo zruší odpočítavanie\n"
-         "/r – začne stráženie, keď sú ostatné prepínače nastavené\n"
-         "/? – tento návod\n"
-         "\n"
-         "Namiesto / môže byť -, na veľkosti písmen nezáleží. Hodnotu s medzerami dajte do "
-         "úvodzoviek. Nastavenia sa ukážu v okne a uložia ako každá iná zmena. Ak Dozorik "
-         "už beží, prepínače prevezme on a druhý sa neotvorí.\n"
-         "\n"
-         "Po kódovaní v dávkovom súbore:\n"
-         "    ffmpeg -i film.avi film.mp4\n"
-         "    dozorik.exe /akcia vypnut /odpocet 60 /r\n"
-         "\n"
-         "Čakať, kým beží program:\n"
-         "    start \"\" ffmpeg -i film.avi film.mp4\n"
-         "    dozorik.exe /program ffmpeg.exe /akcia uspat /r";
-}
+std::string commandLineUsage(const Texts& texts) { return texts[Text::Usage]; }
 
-std::string commandLineErrorText(const std::string& error) {
-  return error + "\n\n" + commandLineUsage();
+std::string commandLineErrorText(const std::string& error, const Texts& texts) {
+  return error + "\n\n" + commandLineUsage(texts);
 }
 
 }  // namespace dozorik

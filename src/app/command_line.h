@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "actions/end_action.h"
+#include "texts/texts.h"
 
 namespace dozorik {
 
@@ -42,7 +43,8 @@ struct ParsedCommandLine {
 };
 
 // Reads the arguments after the program's name. A switch starts with "/" or
-// "-" and is a Slovak word in any letter case; each that takes a value takes
+// "-" and is a Slovak word in any letter case, whatever the language of the
+// texts (which only say what is wrong); each that takes a value takes
 // the next argument, whatever it is. A number takes blanks around it, nothing
 // else. Each switch may come once. A relative /subor is made full against
 // `startFolder`, the folder the start was made in.
@@ -52,13 +54,14 @@ struct ParsedCommandLine {
 // such a command line never armed a watch, it means nothing now either;
 // `programPath` tells those pieces.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args,
-                                   const std::string& startFolder, const std::string& programPath);
+                                   const std::string& startFolder, const std::string& programPath,
+                                   const Texts& texts = Texts());
 
-// The usage, in Slovak, for a message box: every switch with its values, and
-// two examples.
-std::string commandLineUsage();
+// The usage, for a message box: every switch with its values, and two
+// examples.
+std::string commandLineUsage(const Texts& texts = Texts());
 
 // A bad command line's box text: what is wrong, then the usage.
-std::string commandLineErrorText(const std::string& error);
+std::string commandLineErrorText(const std::string& error, const Texts& texts = Texts());
 
 }  // namespace dozorik

@@ -9,9 +9,9 @@ namespace dozorik {
 
 namespace {
 
-constexpr const char* kProgramName = "Dozorik";
-
 // A later start's message: the folder it was started in, then its arguments.
+// Only whether it is right counts here: a wrong one was told by the later
+// start itself.
 ParsedCommandLine parsedMessage(const std::vector<std::string>& message,
                                 const std::string& programPath) {
   if (message.empty()) return {{}, "empty"};
@@ -21,12 +21,13 @@ ParsedCommandLine parsedMessage(const std::vector<std::string>& message,
 }  // namespace
 
 void TUsage::applyStartSwitches() {
-  const ParsedCommandLine parsed = parseCommandLine(
-      ports_.process.arguments(), ports_.process.startFolder(), ports_.process.modulePath());
+  const ParsedCommandLine parsed =
+      parseCommandLine(ports_.process.arguments(), ports_.process.startFolder(),
+                       ports_.process.modulePath(), texts_);
   if (!parsed.ok()) {
     // Nothing is set and nothing armed: the window stays as it was stored.
-    ports_.messages.show(commandLineErrorText(parsed.error), kProgramName, MessageIcon::Stop,
-                         MessageButtons::Ok);
+    ports_.messages.show(commandLineErrorText(parsed.error, texts_), texts_[Text::ProgramName],
+                         MessageIcon::Stop, MessageButtons::Ok);
     return;
   }
   applyCommand(parsed.command);

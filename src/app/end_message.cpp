@@ -27,10 +27,12 @@ std::string TUsage::messageTime() {
 
 void TUsage::sendEndMessage(const std::string& text) {
   if (message_.address.empty()) return;
-  const SendOutcome outcome =
-      sendMessage(ports_.http, message_, text, [this] { application_.processMessages(); });
+  const SendOutcome outcome = sendMessage(
+      ports_.http, message_, text, [this] { application_.processMessages(); }, kMessageSendLimit,
+      texts_);
   if (!outcome.delivered) {
-    StatusBar1.setPanelText(1, withoutDiacritics("Sprava neodoslana: " + outcome.reason));
+    StatusBar1.setPanelText(
+        1, withoutDiacritics(texts_.format(Text::MessageNotSentStatus, {outcome.reason})));
   }
 }
 
@@ -38,20 +40,20 @@ void TUsage::sendWatchEndedMessage() {
   if (message_.address.empty()) return;
   const std::chrono::milliseconds quiet{static_cast<long long>(options_.quietTicks) * 200};
   sendEndMessage(watchEndedText(ports_.process.computerName(), messageTime(),
-                                TrackBar1.position() * 10, quiet, chosenEndAction()));
+                                TrackBar1.position() * 10, quiet, chosenEndAction(), texts_));
 }
 
 void TUsage::OptionsTestMessageClick() {
   const MessageSettings settings = Options.chosenMessage();
-  if (auto problem = addressProblem(settings.address)) {
+  if (auto problem = addressProblem(settings.address, texts_)) {
     Options.MessageResult.setText(*problem);
     return;
   }
-  Options.MessageResult.setText("Posiela sa...");
+  Options.MessageResult.setText(texts_[Text::Sending]);
   const SendOutcome outcome = sendMessage(
-      ports_.http, settings, testMessageText(ports_.process.computerName(), messageTime()),
-      [this] { application_.processMessages(); });
-  Options.MessageResult.setText(outcomeText(outcome));
+      ports_.http, settings, testMessageText(ports_.process.computerName(), messageTime(), texts_),
+      [this] { application_.processMessages(); }, kMessageSendLimit, texts_);
+  Options.MessageResult.setText(outcomeText(outcome, texts_));
 }
 
 }  // namespace dozorik

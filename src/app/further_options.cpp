@@ -25,6 +25,7 @@ void TUsage::showOptions() {
                 signals_.unavailable(signals::Signal::Disk, now),
                 signals_.unavailable(signals::Signal::Network, now)});
   Options.showMessage(message_);
+  Options.showLanguage(nextLanguage_);
   application_.showModal(Options);
 }
 
@@ -33,7 +34,7 @@ void TUsage::OptionsOkClick() {
   // says why and keeps what was typed.
   const MessageSettings messageChosen = Options.chosenMessage();
   if (!messageChosen.address.empty()) {
-    if (auto problem = addressProblem(messageChosen.address)) {
+    if (auto problem = addressProblem(messageChosen.address, texts_)) {
       Options.MessageResult.setText(*problem);
       Options.Pages.setActivePage(3);
       return;
@@ -43,6 +44,9 @@ void TUsage::OptionsOkClick() {
   regeditwrite(kMessageAddressValue, messageChosen.address);
   regeditwrite(kMessageFormValue, messageFormName(messageChosen.form));
   message_ = messageChosen;
+  // The window keeps its language until the next start.
+  nextLanguage_ = Options.chosenLanguage();
+  regeditwrite(kLanguageValue, languageValue(nextLanguage_));
   application_.closeForm(Options);
 }
 

@@ -1,5 +1,5 @@
-// The program's entry: one Dozorik at a time, then the sampler, then the
-// window, then the message loop until the window closes.
+// The program's entry: the language, one Dozorik at a time, then the
+// sampler, then the window, then the message loop until the window closes.
 
 #include "app/single_start.h"
 #include "app/usage.h"
@@ -28,6 +28,8 @@
 #include "platform/win32/single_instance_win32.h"
 #include "platform/win32/string_table_win32.h"
 #include "platform/win32/text_measure_win32.h"
+#include "settings/program_key.h"
+#include "texts/texts.h"
 #include "ui/application.h"
 
 using namespace dozorik;
@@ -36,14 +38,20 @@ int main() {
   win32::ComApartment com;
   win32::Win32MessageBoxes messages;
   win32::Win32MessagePump pump;
+  // Chosen once, for the whole run: every box, this start's own too, speaks
+  // it. A change in the options window applies at the next start.
+  win32::Win32Registry registry;
+  const Language language =
+      languageNamed(registry.readString(kProgramKey, kLanguageValue).value_or(""));
+  const Texts texts(language);
   ui::Application application(messages, pump);
-  application.setTitle("Dozorik");
+  application.setTitle(texts[Text::ProgramName]);
 
   // Read first, before anything can move the current folder.
   win32::Win32Process process;
   // A start while another runs hands it its switches and ends here.
   win32::Win32SingleInstance instance;
-  const StartChoice start = chooseStart(instance, process, messages);
+  const StartChoice start = chooseStart(instance, process, messages, texts);
   if (!start.openWindow) return start.exitCode;
 
   win32::Win32PerformanceData performanceData;
@@ -56,13 +64,13 @@ int main() {
     return 1;
   }
 
-  win32::Win32Registry registry;
   win32::Win32Clock clock;
   win32::Win32Locale locale;
   win32::Win32FileSystem files;
   win32::Win32Shell shell;
   win32::Win32FileDialogs dialogs;
   win32::Win32Power power;
+  power.setRequestReason(texts[Text::AwakeReason]);
   win32::Win32ProcessToken token;
   win32::Win32TextMeasure textMeasure;
   win32::Win32Screen screen;
@@ -76,7 +84,7 @@ int main() {
               screen,       remoteAccess, strings, downloader,      signals.gpuEngines,
               signals.disks, signals.network, signals.processes, http};
 
-  TUsage usage(ports, application, sampler);
+  TUsage usage(ports, application, sampler, language);
   win32::NativeWindow window(usage, application);
   win32::Win32FormHost forms(window, application);
   application.setFormHost(&forms);

@@ -4,20 +4,22 @@
 
 namespace dozorik {
 
-OptionsWindow::OptionsWindow() : ui::Form("Options", 400, 350) {
-  setText("Ďalšie nastavenia");
+OptionsWindow::OptionsWindow(const Texts& texts) : ui::Form("Options", 400, 390), texts_(texts) {
+  setText(texts_[Text::OptionsCaption]);
   setFont(ui::dialogFont());
-  KeepAwakeNo.setText("nie");
-  KeepAwakeSystem.setText("áno");
-  KeepAwakeDisplay.setText("áno, aj displej");
-  BusyFirst.setText("Najprv záťaž");
-  BusiestProcessor.setText("Najvyťaženejší procesor");
-  Hibernate.setText("Hibernácia namiesto uspania");
-  ForceExit.setText("Vynútiť vypnutie a reštart");
-  FormNtfy.setText("ntfy");
-  FormJson.setText("JSON (Discord, Slack)");
-  FormTelegram.setText("Telegram");
-  FormText.setText("text");
+  KeepAwakeNo.setText(texts_[Text::KeepAwakeNo]);
+  KeepAwakeSystem.setText(texts_[Text::KeepAwakeSystem]);
+  KeepAwakeDisplay.setText(texts_[Text::KeepAwakeDisplay]);
+  BusyFirst.setText(texts_[Text::BusyFirst]);
+  BusiestProcessor.setText(texts_[Text::BusiestProcessor]);
+  LanguageSlovak.setText(texts_[Text::LanguageSlovak]);
+  LanguageEnglish.setText(texts_[Text::LanguageEnglish]);
+  Hibernate.setText(texts_[Text::Hibernate]);
+  ForceExit.setText(texts_[Text::ForceExit]);
+  FormNtfy.setText(texts_[Text::FormNtfy]);
+  FormJson.setText(texts_[Text::FormJson]);
+  FormTelegram.setText(texts_[Text::FormTelegram]);
+  FormText.setText(texts_[Text::FormText]);
   setDefaultButton(Ok);
 }
 
@@ -25,7 +27,7 @@ namespace {
 
 // A signal's line: what it watches and its trap, or why Windows can't give it.
 void showSignal(ui::SpinEdit& box, ui::Label& line, int value,
-                const std::optional<std::string>& unavailable, const char* explanation) {
+                const std::optional<std::string>& unavailable, const std::string& explanation) {
   box.setValue(value);
   box.setEnabled(!unavailable);
   line.setText(unavailable ? *unavailable : explanation);
@@ -50,16 +52,12 @@ void OptionsWindow::show(const WatchOptions& options,
   const bool canHibernate = !machine || machine->hibernation;
   Hibernate.setChecked(options.hibernate);
   Hibernate.setEnabled(canHibernate);
-  HibernateText.setText(canHibernate
-                            ? "Uspanie uloží prácu na disk a počítač sa celkom vypne."
-                            : "Hibernácia nie je zapnutá (zapne ju powercfg /hibernate on).");
+  HibernateText.setText(texts_[canHibernate ? Text::HibernateText : Text::HibernationOff]);
   ForceExit.setChecked(options.forceExit);
-  showSignal(Gpu, GpuText, signals.gpuPercent, unavailable.gpu,
-             "Najvyťaženejší engine karty, aj kódovanie videa (NVENC, Quick Sync).");
-  showSignal(Disk, DiskText, signals.diskMegabytes, unavailable.disk,
-             "Čítanie a zápis všetkých diskov; zapisuje aj Windows sám.");
+  showSignal(Gpu, GpuText, signals.gpuPercent, unavailable.gpu, texts_[Text::GpuText]);
+  showSignal(Disk, DiskText, signals.diskMegabytes, unavailable.disk, texts_[Text::DiskText]);
   showSignal(Network, NetworkText, signals.networkKilobytes, unavailable.network,
-             "Sieťové karty, nie virtuálne; sťahujú aj aktualizácie Windows.");
+             texts_[Text::NetworkText]);
   Program.setText(signals::programNamesText(signals.programs));
 }
 
@@ -76,6 +74,14 @@ WatchOptions OptionsWindow::chosen() const {
   options.hibernate = Hibernate.checked();
   options.forceExit = ForceExit.checked();
   return options;
+}
+
+void OptionsWindow::showLanguage(Language language) {
+  (language == Language::English ? LanguageEnglish : LanguageSlovak).setChecked(true);
+}
+
+Language OptionsWindow::chosenLanguage() const {
+  return LanguageEnglish.checked() ? Language::English : Language::Slovak;
 }
 
 void OptionsWindow::showMessage(const MessageSettings& message) {

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/single_instance.h"
+#include "texts/texts.h"
 #include "ui/application.h"
 
 namespace dozorik {
@@ -26,8 +27,9 @@ struct StartChoice {
 
 // Decides, from this start's arguments and whether another Dozorik runs.
 // The boxes of a start that opens no window show here, in its own process:
-// the one the script or the user just started.
-StartChoice chooseStart(SingleInstance& instance, Process& process, MessageBoxes& messages);
+// the one the script or the user just started, in its language.
+StartChoice chooseStart(SingleInstance& instance, Process& process, MessageBoxes& messages,
+                        const Texts& texts = Texts());
 
 // The first start, its window restored: later starts reach it from now on.
 void listenForLaterStarts(SingleInstance& instance, TUsage& window, ui::Application& application);

@@ -12,12 +12,8 @@ namespace dozorik {
 
 namespace {
 
-constexpr const char* kCaption = "Dozorik   =Bystro=";
-constexpr const char* kCaptionWatching = "Dozorik   =Bystro=   Pracujem";
-constexpr const char* kTitle = "Dozorik";
 constexpr const char* kTextLogName = "dozorik.log";
 constexpr const char* kSpreadsheetName = "Dozorik.xls";
-constexpr const char* kHelpPage = "navodhtm.htm";
 constexpr int kGridDesignRows = 5;
 
 // The whole percentage of a load, as the integer conversion of its decimal
@@ -42,17 +38,16 @@ ui::Font navy(int height = -11, bool bold = false) {
 
 }  // namespace
 
-TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
+TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler,
+               Language language)
     : ui::Form("Usage", 427, 413),
-      OpenDialog1(ports.dialogs, "Vyber subor na spustenie, ked nastane udalost...",
-                  "Všetky súbory|*.*|MPEG, AVI,MP?|*.m2p;*.avi;*.mp?;*.m2v|WAV|*.wav|"
-                  "EXE,COM,BAT,CMD |*.exe;*.com;*.bat;*.cmd"),
-      OpenDialog2(ports.dialogs, "Spustitelné súbory...",
-                  "Spustitelne subory|*.exe;*.com;*.bat;*.cmd"),
-      OpenPictureDialog1(ports.dialogs, "Vyber  obrazok pre zobrazenie...", "Bitmaps (*.bmp)|*.bmp",
-                         true),
-      OpenDialog3(ports.dialogs, "Otvor logovací súbor...",
-                  "txt-log;  xls-log|dozorik.log;dozorik.xls|Excel|dozorik.xls|Text|dozorik.log"),
+      texts_(language),
+      OpenDialog1(ports.dialogs, texts_[Text::LaunchDialogTitle], texts_[Text::LaunchDialogFilter]),
+      OpenDialog2(ports.dialogs, texts_[Text::ProgramDialogTitle],
+                  texts_[Text::ProgramDialogFilter]),
+      OpenPictureDialog1(ports.dialogs, texts_[Text::PictureDialogTitle],
+                         texts_[Text::PictureDialogFilter], true),
+      OpenDialog3(ports.dialogs, texts_[Text::LogDialogTitle], texts_[Text::LogDialogFilter]),
       ports_(ports),
       application_(application),
       sampler_(sampler),
@@ -60,19 +55,20 @@ TUsage::TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler)
       // whatever Windows or a file dialog left.
       textLog_(ports.files, ports.locale, kTextLogName),
       updateServer_(kUpdateServer),
-      signals_({ports.gpuEngines, ports.disks, ports.network, ports.processes}) {
+      signals_({ports.gpuEngines, ports.disks, ports.network, ports.processes}, texts_),
+      nextLanguage_(language) {
   addTimer(Timer1);
   addTimer(Timer2);
-  addSystemMenuItem("Ďalšie nastavenia...", [this] { showOptions(); });
+  addSystemMenuItem(texts_[Text::MoreSettingsMenu], [this] { showOptions(); });
   design();
   connectEvents();
 }
 
 // The window as designed, before any setting is restored.
 void TUsage::design() {
-  setText(kCaption);
+  setText(texts_[Text::Caption]);
 
-  SpeedButton1.setHint("Spusti");
+  SpeedButton1.setHint(texts_[Text::StartHint]);
   SpeedButton1.setCursor(ui::Cursor::Hand);
 
   GroupBox1.setFont(navy());
@@ -83,22 +79,22 @@ void TUsage::design() {
   Button2.setFont(navy(-13, true));
   CheckBox5.setFont(navy());
 
-  SpeedButton5.setHint("View Screenshots");
+  SpeedButton5.setHint(texts_[Text::ViewScreenshots]);
   Edit1.setText("9876543210");
   Edit1.setCursor(ui::Cursor::IBeam);
-  RadioButton0.setText("Spustit súbor");
-  RadioButton1.setText("Uspat pocitac");
-  RadioButton3.setText("Restartovat pocitac");
-  RadioButton2.setText("Vypnut pocitac");
-  RadioButton4.setText("Beep");
+  RadioButton0.setText(texts_[Text::LaunchFile]);
+  RadioButton1.setText(texts_[Text::Sleep]);
+  RadioButton3.setText(texts_[Text::Restart]);
+  RadioButton2.setText(texts_[Text::ShutDown]);
+  RadioButton4.setText(texts_[Text::Beep]);
   RadioButton4.setChecked(true);
-  Edit3.setHint("Pre VirtualDub(Mod) JOBLIST použi   /r");
-  SpeedButton6.setHint("View LogFile");
+  Edit3.setHint(texts_[Text::ParameterHint]);
+  SpeedButton6.setHint(texts_[Text::ViewLogFile]);
   RadioButton5.setChecked(true);
   StringGrid1.setVisible(false);
-  SpeedButton4.setHint("Zisti novú verziu...");
-  Gauge1.setHint("Odpocítavanie...");
-  StatusBar1.setPanelText(0, "nedef");
+  SpeedButton4.setHint(texts_[Text::CheckForUpdateHint]);
+  Gauge1.setHint(texts_[Text::CountdownHint]);
+  StatusBar1.setPanelText(0, texts_[Text::VersionUnknown]);
   logo.setVisible(false);
 }
 
@@ -148,7 +144,7 @@ void TUsage::SpeedButton1Click() {
   SpeedButton1.setTag(1);
   Timer1.setEnabled(true);
   ++watchSerial_;
-  setText(kCaptionWatching);
+  setText(texts_[Text::CaptionWatching]);
   watch_.arm(options_);  // QuietTicks and LogRow back to 0
   // A new watch's export must not carry rows of an earlier, longer one.
   StringGrid1.clear(kGridDesignRows);
@@ -190,8 +186,8 @@ void TUsage::Poupratuj() {
   SpeedButton1.setTag(0);
   Timer1.setEnabled(false);
   keepAwakeWhileWatching();
-  setText(kCaption);
-  application_.setTitle(kTitle);
+  setText(texts_[Text::Caption]);
+  application_.setTitle(texts_[Text::ProgramName]);
   regeditwrite("End", shortTimeOfDay(ports_.clock.now(), ports_.locale.timeFormat()));
   regeditwrite("Launchafter", OpenDialog1.fileName());
   StatusBar1.setPanelText(2, regeditread("Start") + " ==> " + regeditread("End"));
@@ -206,13 +202,12 @@ void TUsage::Poupratuj() {
 
 void TUsage::TrackBar1Change() {
   holdShown_.clear();  // a signal still holding says so again at the next tick
-  const std::string threshold = std::to_string(TrackBar1.position() * 10) + " %";
-  StatusBar1.setPanelText(1, Timer1.enabled() && !watch_.Counting
-                                 ? "Najprv cakam na zataz CPU od: " + threshold
-                                 : "Cakaj na vytazenost CPU pod: " + threshold);
+  const std::string threshold = std::to_string(TrackBar1.position() * 10);
+  const Text waiting = Timer1.enabled() && !watch_.Counting ? Text::WaitFirstAbove : Text::WaitBelow;
+  StatusBar1.setPanelText(1, texts_.format(waiting, {threshold}));
 }
 
-void TUsage::SpeedButton3Click() { ports_.shell.open(GetAppPath() + kHelpPage, ""); }
+void TUsage::SpeedButton3Click() { ports_.shell.open(GetAppPath() + texts_[Text::HelpPage], ""); }
 
 bool TUsage::pumpAndCheckWatch(int watchSerial, int tickSerial) {
   application_.processMessages();
@@ -267,7 +262,7 @@ void TUsage::watchTick() {
   watch_.LoadPercent = wholePercent(watch_.LoadValue);
   if (watch_.LoadPercent > 100 || watch_.LoadPercent < 0) watch_.LoadPercent = 0;
 
-  const std::string shown = "CPU % " + std::to_string(watch_.LoadPercent);
+  const std::string shown = texts_.format(Text::LoadShown, {std::to_string(watch_.LoadPercent)});
   Ukazatel1.setPosition(watch_.LoadPercent);
   Label5.setText(shown);
   application_.setTitle(shown);

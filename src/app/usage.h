@@ -17,6 +17,7 @@
 #include "platform/ports.h"
 #include "records/text_log.h"
 #include "signals/busy_signals.h"
+#include "texts/texts.h"
 #include "ui/application.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
@@ -44,8 +45,15 @@ struct Command;
 // checked flag is the option, an edit's text is the setting. Members are
 // declared parents first, and in the order the window stacks them.
 class TUsage : public ui::Form {
+  // The texts of the language this run was started in; first, as the
+  // controls below take their captions from them.
+  const Texts texts_;
+
  public:
-  TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler);
+  // The language is chosen once, before the window is made; a change in the
+  // options window applies at the next start.
+  TUsage(Ports& ports, ui::Application& application, LoadSampler& sampler,
+         Language language = Language::Slovak);
 
   // Window events.
   void created() override { FormCreate(); }
@@ -123,12 +131,11 @@ class TUsage : public ui::Form {
 
   // Area B: the threshold.
   ui::Panel Panel4{this, "Panel4", {216, 8, 201, 57}};
-  ui::Label Label2{&Panel4, "Label2", {5, 38, 191, 13},
-                   "<10    20   30    40    50    60   70    80 %"};
+  ui::Label Label2{&Panel4, "Label2", {5, 38, 191, 13}, texts_[Text::ThresholdScale]};
   ui::TrackBar TrackBar1{this, "TrackBar1", {224, 20, 185, 25}, 1, 8};
 
   // Area C: what to do afterwards.
-  ui::GroupBox GroupBox1{this, "GroupBox1", {8, 76, 409, 305}, "  Co robit potom ...  "};
+  ui::GroupBox GroupBox1{this, "GroupBox1", {8, 76, 409, 305}, texts_[Text::WhatThen]};
   ui::Panel Panel9{&GroupBox1, "Panel9", {3, 93, 3, 73}};
   ui::Panel Panel2{&GroupBox1, "Panel2", {401, 93, 3, 73}};
   ui::Panel Panel5{&GroupBox1, "Panel5", {1, 170, 407, 3}};
@@ -140,42 +147,40 @@ class TUsage : public ui::Form {
   ui::Panel Panel10{&GroupBox1, "Panel10", {366, 262, 41, 3}};
   ui::Panel Panel8{&GroupBox1, "Panel8", {364, 263, 3, 41}};
   ui::CheckBox CheckBox4{&GroupBox1, "CheckBox4", {8, 23, 17, 18}};
-  ui::Label Label7{&GroupBox1, "Label7", {26, 26, 89, 13}, "Aktivuj Screenshot"};
+  ui::Label Label7{&GroupBox1, "Label7", {26, 26, 89, 13}, texts_[Text::TakeScreenshot]};
   ui::PictureButton SpeedButton5{&GroupBox1, "SpeedButton5", {128, 16, 30, 30},
                                  ui::Picture::Glasses};
   ui::PictureButton SpeedButton3{&GroupBox1, "SpeedButton3", {368, 13, 33, 33},
                                  ui::Picture::QuestionMark};
   ui::CheckBox CheckBox2{&GroupBox1, "CheckBox2", {8, 56, 17, 17}};
-  ui::Label Label8{&GroupBox1, "Label8", {26, 58, 95, 13}, "Ked skonci zavolaj :"};
+  ui::Label Label8{&GroupBox1, "Label8", {26, 58, 95, 13}, texts_[Text::CallWhenDone]};
   ui::Edit Edit1{&GroupBox1, "Edit1", {128, 54, 129, 21}, 20};
   ui::SpinEdit SpinEdit1{&GroupBox1, "SpinEdit1", {264, 54, 41, 22}, 40, 60, 40};
-  ui::Label Label4{&GroupBox1, "Label4", {308, 59, 9, 13}, "s"};
+  ui::Label Label4{&GroupBox1, "Label4", {308, 59, 9, 13}, texts_[Text::SecondsUnit]};
   ui::RadioButton RadioButton0{&GroupBox1, "RadioButton0", {8, 96, 89, 17}};
-  ui::PushButton Button1{&GroupBox1, "Button1", {96, 96, 25, 17}, "..."};
-  ui::Label Label1{&GroupBox1, "Label1", {128, 96, 89, 17}, "==> Parameter ==>"};
+  ui::PushButton Button1{&GroupBox1, "Button1", {96, 96, 25, 17}, texts_[Text::ChooseButton]};
+  ui::Label Label1{&GroupBox1, "Label1", {128, 96, 89, 17}, texts_[Text::ParameterArrows]};
   ui::Edit Edit2{&GroupBox1, "Edit2", {224, 94, 169, 21}, 40};
   ui::RadioButton RadioButton1{&GroupBox1, "RadioButton1", {8, 120, 89, 17}};
   ui::RadioButton RadioButton3{&GroupBox1, "RadioButton3", {128, 120, 121, 17}};
   ui::RadioButton RadioButton2{&GroupBox1, "RadioButton2", {8, 144, 105, 17}};
   ui::RadioButton RadioButton4{&GroupBox1, "RadioButton4", {128, 144, 49, 17}};
   ui::CheckBox CheckBox1{&GroupBox1, "CheckBox1", {8, 178, 17, 17}};
-  ui::Label Label14{&GroupBox1, "Label14", {28, 180, 163, 13},
-                    "Po starte Windows aktivuj Dozorika"};
+  ui::Label Label14{&GroupBox1, "Label14", {28, 180, 163, 13}, texts_[Text::ArmAtStart]};
   ui::CheckBox CheckBox3{&GroupBox1, "CheckBox3", {8, 202, 17, 17}};
-  ui::Label Label15{&GroupBox1, "Label15", {28, 204, 172, 13},
-                    "Po starte Windows  spusti program..."};
-  ui::PushButton Button2{&GroupBox1, "Button2", {200, 202, 25, 17}, "..."};
-  ui::Label Label6{&GroupBox1, "Label6", {240, 204, 48, 13}, "Parameter"};
+  ui::Label Label15{&GroupBox1, "Label15", {28, 204, 172, 13}, texts_[Text::LaunchAtStart]};
+  ui::PushButton Button2{&GroupBox1, "Button2", {200, 202, 25, 17}, texts_[Text::ChooseButton]};
+  ui::Label Label6{&GroupBox1, "Label6", {240, 204, 48, 13}, texts_[Text::Parameter]};
   ui::Edit Edit3{&GroupBox1, "Edit3", {296, 199, 105, 21}, 250};
   ui::Label Label3{&GroupBox1, "Label3", {28, 221, 369, 17}, ""};
-  ui::Label Label16{&GroupBox1, "Label16", {28, 240, 34, 13}, "LogFile"};
+  ui::Label Label16{&GroupBox1, "Label16", {28, 240, 34, 13}, texts_[Text::LogFile]};
   ui::PictureButton SpeedButton6{&GroupBox1, "SpeedButton6", {72, 234, 30, 30},
                                  ui::Picture::Glasses};
   ui::GroupBox GroupBox2{&GroupBox1, "GroupBox2", {120, 234, 97, 33}};
   ui::RadioButton RadioButton5{&GroupBox2, "RadioButton5", {8, 10, 17, 17}};
-  ui::Label Label9{&GroupBox2, "Label9", {24, 11, 17, 13}, "txt"};
+  ui::Label Label9{&GroupBox2, "Label9", {24, 11, 17, 13}, texts_[Text::TextLogKind]};
   ui::RadioButton RadioButton6{&GroupBox2, "RadioButton6", {56, 10, 17, 17}};
-  ui::Label Label10{&GroupBox2, "Label10", {72, 11, 17, 13}, "xls"};
+  ui::Label Label10{&GroupBox2, "Label10", {72, 11, 17, 13}, texts_[Text::SpreadsheetLogKind]};
   ui::StringGrid StringGrid1{&GroupBox1, "StringGrid1", {232, 240, 121, 25}, 2, 5};
   ui::PictureButton SpeedButton4{&GroupBox1, "SpeedButton4", {7, 267, 33, 33},
                                  ui::Picture::Globe};
@@ -204,8 +209,8 @@ class TUsage : public ui::Form {
 
   // Further windows: the watch's further options, from the system menu,
   // and the countdown before a sleep, shut-down or restart.
-  OptionsWindow Options;
-  CountdownWindow Countdown;
+  OptionsWindow Options{texts_};
+  CountdownWindow Countdown{texts_};
 
  private:
   void design();
@@ -252,7 +257,8 @@ class TUsage : public ui::Form {
   void powerAction(PowerAction action);
   void runPowerAction(PowerAction action);
   void sleepComputer();
-  void actionFailed(EndAction action, const std::string& what, const std::string& reason);
+  // `what` names the action that failed, with a place for the reason.
+  void actionFailed(EndAction action, Text what, const std::string& reason);
 
   // The message to the phone.
   EndAction chosenEndAction() const;
@@ -288,6 +294,8 @@ class TUsage : public ui::Form {
   std::string exitRefusal_;  // the system's reason when it refused the last exit request
   int secondsLeft_ = 0;
   int watchSerial_ = 0;
+  // The language chosen for the next start, as the options window shows it.
+  Language nextLanguage_;
 };
 
 }  // namespace dozorik

@@ -44,29 +44,29 @@ std::string withoutBlanksAround(const std::string& text) {
   return first < last ? std::string(first, last) : std::string();
 }
 
-std::optional<std::string> addressProblem(const std::string& address) {
+std::optional<std::string> addressProblem(const std::string& address, const Texts& texts) {
   const std::string url = withoutBlanksAround(address);
-  if (url.empty()) return "Adresa pre správy nie je zadaná.";
+  if (url.empty()) return texts[Text::AddressMissing];
   std::size_t start = 0;
   if (startsWithNoCase(url, "https://")) {
     start = 8;
   } else if (startsWithNoCase(url, "http://")) {
     start = 7;
   } else {
-    return "Adresa pre správy musí začínať na http:// alebo https://.";
+    return texts[Text::AddressNotHttp];
   }
   const bool controlOrBlank = std::any_of(url.begin(), url.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte <= 0x20 || byte == 0x7F;
   });
-  if (controlOrBlank) return "Adresa pre správy nesmie obsahovať medzery ani riadiace znaky.";
+  if (controlOrBlank) return texts[Text::AddressBlanks];
 
   const std::size_t end = std::min(url.find_first_of("/?#", start), url.size());
   const std::string authority = url.substr(start, end - start);
   // A name and password in the address would not be sent as a login, only
   // dropped: better to say so than to fail at the server.
   if (authority.find('@') != std::string::npos) {
-    return "Adresa pre správy nesmie obsahovať meno ani heslo (časť pred @).";
+    return texts[Text::AddressLogin];
   }
 
   std::string host = authority;
@@ -87,10 +87,10 @@ std::optional<std::string> addressProblem(const std::string& address) {
     }
     hostValid = std::all_of(host.begin(), host.end(), nameCharacter);
   }
-  if (host.empty()) return "V adrese pre správy chýba názov servera.";
-  if (!hostValid) return "Názov servera v adrese pre správy obsahuje nepovolené znaky.";
+  if (host.empty()) return texts[Text::AddressNoServer];
+  if (!hostValid) return texts[Text::AddressBadServer];
   if (port && !validPort(*port)) {
-    return "Port v adrese pre správy musí byť číslo od 1 do 65535.";
+    return texts[Text::AddressBadPort];
   }
   return std::nullopt;
 }

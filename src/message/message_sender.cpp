@@ -12,57 +12,63 @@ bool successful(int status) { return status >= 200 && status <= 299; }
 
 SendOutcome sendMessage(HttpClient& client, const MessageSettings& settings,
                         const std::string& text, const std::function<void()>& whileWaiting,
-                        std::chrono::milliseconds limit) {
-  if (addressProblem(settings.address)) return {false, std::nullopt, "neplatná adresa"};
+                        std::chrono::milliseconds limit, const Texts& texts) {
+  if (addressProblem(settings.address)) {
+    return {false, std::nullopt, texts[Text::InvalidAddress]};
+  }
   const HttpResult result =
       client.post(messageRequest(settings.form, settings.address, text), limit, whileWaiting);
   const bool delivered = result.status && successful(*result.status);
-  return {delivered, result.status, delivered ? std::string() : failureReason(result, limit)};
+  return {delivered, result.status,
+          delivered ? std::string() : failureReason(result, limit, texts)};
 }
 
-std::string failureReason(const HttpResult& result, std::chrono::milliseconds limit) {
+std::string failureReason(const HttpResult& result, std::chrono::milliseconds limit,
+                          const Texts& texts) {
   if (result.status) {
-    return successful(*result.status) ? std::string() : "HTTP " + std::to_string(*result.status);
+    return successful(*result.status)
+               ? std::string()
+               : texts.format(Text::HttpStatus, {std::to_string(*result.status)});
   }
   switch (result.failure) {
     case HttpFailure::None:
     case HttpFailure::TimedOut: {
       const long long seconds = (limit.count() + 999) / 1000;
-      return "server neodpovedal do " + std::to_string(seconds) + " s";
+      return texts.format(Text::NoAnswerWithin, {std::to_string(seconds)});
     }
     case HttpFailure::Busy:
-      return "iná správa sa ešte odosiela";
+      return texts[Text::StillSending];
     case HttpFailure::BadAddress:
-      return "neplatná adresa";
+      return texts[Text::InvalidAddress];
     case HttpFailure::NameNotFound:
-      return "server sa nenašiel";
+      return texts[Text::ServerNotFound];
     case HttpFailure::Refused:
-      return "spojenie odmietnuté";
+      return texts[Text::ConnectionRefused];
     case HttpFailure::ConnectionLost:
-      return "spojenie sa prerušilo";
+      return texts[Text::ConnectionLost];
     case HttpFailure::SecureChannel:
-      return "zabezpečené spojenie (TLS) zlyhalo";
+      return texts[Text::SecureChannelFailed];
     case HttpFailure::CertificateUntrusted:
-      return "certifikát servera nie je dôveryhodný";
+      return texts[Text::CertificateUntrusted];
     case HttpFailure::CertificateExpired:
-      return "certifikát servera nie je v platnosti";
+      return texts[Text::CertificateExpired];
     case HttpFailure::CertificateWrongName:
-      return "certifikát patrí inému serveru";
+      return texts[Text::CertificateWrongName];
     case HttpFailure::CertificateRevoked:
-      return "certifikát servera bol odvolaný";
+      return texts[Text::CertificateRevoked];
     case HttpFailure::CertificateInvalid:
-      return "certifikát servera je neplatný";
+      return texts[Text::CertificateInvalid];
     case HttpFailure::RedirectRefused:
-      return "presmerovanie odmietnuté";
+      return texts[Text::RedirectRefused];
     case HttpFailure::Other:
       break;
   }
-  return "chyba spojenia (kód " + std::to_string(result.systemCode) + ")";
+  return texts.format(Text::ConnectionError, {std::to_string(result.systemCode)});
 }
 
-std::string outcomeText(const SendOutcome& outcome) {
-  if (outcome.delivered) return "Správa odoslaná (HTTP " + std::to_string(*outcome.status) + ").";
-  return "Správa neodoslaná: " + outcome.reason + ".";
+std::string outcomeText(const SendOutcome& outcome, const Texts& texts) {
+  if (outcome.delivered) return texts.format(Text::MessageSent, {std::to_string(*outcome.status)});
+  return texts.format(Text::MessageNotSent, {outcome.reason});
 }
 
 }  // namespace dozorik

@@ -10,6 +10,7 @@
 
 #include "message/message_form.h"
 #include "platform/http_client.h"
+#include "texts/texts.h"
 
 namespace dozorik {
 
@@ -33,17 +34,20 @@ struct SendOutcome {
 
 // Sends the text in the settings' form, waiting at most `limit`, with
 // `whileWaiting` (the window's message pump) run about every 50 ms meanwhile.
-// An address that is no usable address is not tried.
+// An address that is no usable address is not tried. The reason is in the
+// language of the texts.
 SendOutcome sendMessage(HttpClient& client, const MessageSettings& settings,
                         const std::string& text, const std::function<void()>& whileWaiting,
-                        std::chrono::milliseconds limit = kMessageSendLimit);
+                        std::chrono::milliseconds limit = kMessageSendLimit,
+                        const Texts& texts = Texts());
 
 // Why a result is no delivery, short and never naming the address:
 // "server neodpovedal do 10 s", "HTTP 403", ...; empty for a 2xx answer.
-std::string failureReason(const HttpResult& result, std::chrono::milliseconds limit);
+std::string failureReason(const HttpResult& result, std::chrono::milliseconds limit,
+                          const Texts& texts = Texts());
 
-// For the status bar: "Správa odoslaná (HTTP 200)." or "Správa neodoslaná:
-// spojenie odmietnuté."
-std::string outcomeText(const SendOutcome& outcome);
+// For the options window: "Správa odoslaná (HTTP 200)." or "Správa
+// neodoslaná: spojenie odmietnuté."
+std::string outcomeText(const SendOutcome& outcome, const Texts& texts = Texts());
 
 }  // namespace dozorik

@@ -7,14 +7,15 @@ namespace dozorik {
 namespace {
 
 // "Dozorik na PC-KUCHYNA: "; a computer without a name leaves the name out.
-std::string opening(const std::string& computer) {
-  return computer.empty() ? "Dozorik: " : "Dozorik na " + computer + ": ";
+std::string opening(const std::string& computer, const Texts& texts) {
+  return computer.empty() ? texts[Text::MessageFromNoName]
+                          : texts.format(Text::MessageFrom, {computer});
 }
 
-std::string seconds(std::chrono::milliseconds quiet) {
+std::string seconds(std::chrono::milliseconds quiet, const Texts& texts) {
   const long long tenths = (quiet.count() + 50) / 100;
   std::string text = std::to_string(tenths / 10);
-  if (tenths % 10 != 0) text += "," + std::to_string(tenths % 10);
+  if (tenths % 10 != 0) text += texts[Text::DecimalMark] + std::to_string(tenths % 10);
   return text + " s";
 }
 
@@ -30,39 +31,40 @@ std::string withoutClosingMarks(const std::string& reason) {
 
 }  // namespace
 
-std::string endActionName(EndAction action) {
+std::string endActionName(EndAction action, const Texts& texts) {
   switch (action) {
     case EndAction::LaunchFile:
-      return "spustenie súboru";
+      return texts[Text::LaunchingTheFile];
     case EndAction::Sleep:
-      return "uspanie počítača";
+      return texts[Text::PuttingToSleep];
     case EndAction::ShutDown:
-      return "vypnutie počítača";
+      return texts[Text::ShuttingDown];
     case EndAction::Restart:
-      return "reštart počítača";
+      return texts[Text::Restarting];
     case EndAction::Beep:
-      return "pípnutie";
+      return texts[Text::Beeping];
   }
   return {};
 }
 
 std::string watchEndedText(const std::string& computer, const std::string& time,
-                           int thresholdPercent, std::chrono::milliseconds quiet,
-                           EndAction action) {
-  return opening(computer) + "úloha skončila o " + time + " (záťaž pod " +
-         std::to_string(thresholdPercent) + " % " + seconds(quiet) +
-         "). Akcia: " + endActionName(action) + ".";
+                           int thresholdPercent, std::chrono::milliseconds quiet, EndAction action,
+                           const Texts& texts) {
+  return texts.format(Text::WatchEnded,
+                      {opening(computer, texts), time, std::to_string(thresholdPercent),
+                       seconds(quiet, texts), endActionName(action, texts)});
 }
 
 std::string actionFailedText(const std::string& computer, const std::string& time, EndAction action,
-                             const std::string& reason) {
+                             const std::string& reason, const Texts& texts) {
   const std::string why = withoutClosingMarks(reason);
-  return opening(computer) + "akcia " + endActionName(action) + " zlyhala o " + time +
-         (why.empty() ? "" : ": " + why) + ".";
+  return texts.format(Text::ActionFailed, {opening(computer, texts), endActionName(action, texts),
+                                           time, why.empty() ? "" : ": " + why});
 }
 
-std::string testMessageText(const std::string& computer, const std::string& time) {
-  return opening(computer) + "skúšobná správa o " + time + ".";
+std::string testMessageText(const std::string& computer, const std::string& time,
+                            const Texts& texts) {
+  return texts.format(Text::TestMessageText, {opening(computer, texts), time});
 }
 
 }  // namespace dozorik

@@ -29,7 +29,7 @@ std::string TUsage::recordPath(const std::string& name) {
   const std::string folder = recordsFolder();
   if (folder != GetAppPath() && !recordsFolderMade_) {
     recordsFolderMade_ = ports_.files.createFolder(folder);
-    StatusBar1.setPanelText(1, "Zaznamy su v %LOCALAPPDATA%\\Dozorik");
+    StatusBar1.setPanelText(1, texts_[Text::RecordsElsewhere]);
   }
   return folder + name;
 }

@@ -36,14 +36,12 @@ void TUsage::CheckBox1Click() {
       CheckBox1.checked() ? quoted(ports_.process.modulePath()) + " /r" : std::string();
   if (!runnable(command)) {
     // The box shows what Windows will do: nothing.
-    showPlainMessage("Cesta k programu Dozorik je dlhšia, ako Windows po štarte spustí "
-                     "(najviac 260 znakov). Dozorik sa po štarte Windows neaktivuje; "
-                     "presuňte ho do priečinka s kratšou cestou.");
+    showPlainMessage(texts_[Text::ProgramPathTooLong]);
     CheckBox1.setChecked(false);
     return;
   }
   if (!ports_.registry.writeString(kRunOnceKey, "Dozorik", command)) {
-    showPlainMessage("Chyba pri zápise do registra(146)!!!");
+    showPlainMessage(texts_.format(Text::RunOnceWriteFailed, {"146"}));
   }
 }
 
@@ -72,7 +70,7 @@ void TUsage::restoreRunOnceEntries() {
   const auto program = self ? ports_.registry.readString(kRunOnceKey, "AppDozorik") : std::nullopt;
   if (!program) {
     // The key can't be opened: nothing of it is restored.
-    showPlainMessage("Chyba pri citani z registra(142)!!!");
+    showPlainMessage(texts_[Text::RunOnceReadFailed]);
     return;
   }
   if (!program->empty()) CheckBox3.setChecked(true);
@@ -84,12 +82,11 @@ void TUsage::saveLaunchAfterStart() {
   if (!runnable(command)) {
     // The program and its parameter stay stored; only the entry Windows
     // would skip is left empty.
-    showPlainMessage("Príkaz po štarte Windows je dlhší ako 260 znakov a Windows by ho "
-                     "nespustil, preto nebol uložený. Skráťte cestu k programu alebo parameter.");
+    showPlainMessage(texts_[Text::StartCommandTooLong]);
     command.clear();
   }
   if (!ports_.registry.writeString(kRunOnceKey, "AppDozorik", command)) {
-    showPlainMessage("Chyba pri zápise do registra(145)!!!");
+    showPlainMessage(texts_.format(Text::RunOnceWriteFailed, {"145"}));
   }
 }
 

@@ -4,15 +4,14 @@
 #include "app/usage.h"
 #include "message/message_address.h"
 #include "platform/error.h"
+#include "settings/program_key.h"
 #include "ui/integer_text.h"
 
 namespace dozorik {
 
 namespace {
 
-constexpr const char* kRegistryKey = "SOFTWARE\\RuvoSOFTWARE\\Dozorik";
 constexpr const char* kVersion = "1.7";
-constexpr const char* kProgramName = "Dozorik";
 
 // A stored number; anything else is reported as the conversion would.
 int integerValue(const std::string& text) {
@@ -25,12 +24,12 @@ const char* flag(bool on) { return on ? "true" : "false"; }
 }  // namespace
 
 std::string TUsage::regeditread(const std::string& name) {
-  return ports_.registry.readString(kRegistryKey, name).value_or("");
+  return ports_.registry.readString(kProgramKey, name).value_or("");
 }
 
 void TUsage::regeditwrite(const std::string& name, const std::string& value) {
-  if (!ports_.registry.writeString(kRegistryKey, name, value)) {
-    showPlainMessage("Chyba pri zápise do registra!!!(" + name + ")");
+  if (!ports_.registry.writeString(kProgramKey, name, value)) {
+    showPlainMessage(texts_.format(Text::RegistryWriteFailed, {name}));
   }
 }
 
@@ -40,7 +39,7 @@ void TUsage::showPlainMessage(const std::string& text) {
     putOffBoxes_.push_back({text, false});
     return;
   }
-  ports_.messages.show(text, kProgramName, MessageIcon::None, MessageButtons::Ok);
+  ports_.messages.show(text, texts_[Text::ProgramName], MessageIcon::None, MessageButtons::Ok);
 }
 
 void TUsage::FormCreate() {
@@ -60,7 +59,7 @@ void TUsage::FormCreate() {
   TrackBar1Change();
   std::string version = kVersion;
   version.replace(version.find('.'), 1, ports_.locale.decimalSeparator());
-  StatusBar1.setPanelText(0, "Ruvo (" + version + ")");
+  StatusBar1.setPanelText(0, texts_.format(Text::Version, {version}));
 
   OpenDialog1.setFileName(regeditread("Launchafter"));
   RadioButton0.setHint(OpenDialog1.fileName() + Edit2.text());
@@ -70,15 +69,15 @@ void TUsage::FormCreate() {
   Label1.setHint(OpenDialog1.fileName() + Edit2.text());
   Edit2.setHint(OpenDialog1.fileName() + Edit2.text());
   OpenDialog2.setFileName(regeditread("App"));
-  CheckBox4.setHint("Save To:    " + recordsFolder());
+  CheckBox4.setHint(texts_.format(Text::SaveToHint, {recordsFolder()}));
   showAfterStartCommand(regeditread("App") + " " + regeditread("Parameter2"));
   application_.dispatch([this] {
     if (!regeditread("Sekund").empty()) SpinEdit1.setValue(integerValue(regeditread("Sekund")));
   });
 
   if (regeditread("colaps") == "true") {
-    ports_.messages.show("Program nebol naposledy korektne ukončený !", "Warning",
-                         MessageIcon::Warning, MessageButtons::Ok);
+    ports_.messages.show(texts_[Text::UncleanEnd], texts_[Text::Warning], MessageIcon::Warning,
+                         MessageButtons::Ok);
   }
   regeditwrite("colaps", "true");
 

@@ -5,11 +5,12 @@
 
 namespace dozorik::signals {
 
-BusySignals::BusySignals(const SignalSources& sources)
+BusySignals::BusySignals(const SignalSources& sources, const Texts& texts)
     : gpu_(sources.gpuEngines, busiestEnginePercent),
       disk_(sources.disks, diskMegabytesPerSecond),
       network_(sources.network),
-      programs_(sources.processes) {}
+      programs_(sources.processes),
+      texts_(texts) {}
 
 void BusySignals::configure(const SignalSettings& settings) {
   if (settings.programs != settings_.programs) {
@@ -57,7 +58,7 @@ void BusySignals::readSignal(Signal signal, std::uint64_t nowMs) {
 std::optional<std::string> BusySignals::unavailable(Signal signal, std::uint64_t nowMs) {
   if (!schedule_[static_cast<int>(signal)].read) readSignal(signal, nowMs);
   if (readings_[signal].state != Reading::State::Unavailable) return std::nullopt;
-  return unavailableReason(signal);
+  return unavailableReason(signal, texts_);
 }
 
 }  // namespace dozorik::signals

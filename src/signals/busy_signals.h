@@ -33,7 +33,8 @@ class BusySignals {
   // signal was off, no watch was armed): it only starts a new measurement.
   static constexpr std::uint64_t kStaleAfterMs = 5000;
 
-  explicit BusySignals(const SignalSources& sources);
+  // The texts say which signal holds a watch, and why one can't.
+  explicit BusySignals(const SignalSources& sources, const Texts& texts = Texts());
 
   // Applies from the next reading; a signal switched off is no longer read.
   void configure(const SignalSettings& settings);
@@ -46,7 +47,7 @@ class BusySignals {
 
   // The tick's verdict with the last readings.
   Verdict judge(bool processorQuiet) const {
-    return judgeTick(processorQuiet, settings_, readings_);
+    return judgeTick(processorQuiet, settings_, readings_, texts_);
   }
 
   // Why a signal can't hold a watch on this Windows, or nothing while it can.
@@ -64,6 +65,7 @@ class BusySignals {
   CounterSignal gpu_, disk_;
   NetworkTraffic network_;
   ProgramWatch programs_;
+  Texts texts_;
   SignalSettings settings_;
   Readings readings_;
   Schedule schedule_[std::size(kAllSignals)];

@@ -33,12 +33,13 @@ bool holds(Signal signal, const SignalSettings& settings, const Reading& reading
   return reading.value >= settings.threshold(signal);
 }
 
-Verdict judgeTick(bool processorQuiet, const SignalSettings& settings, const Readings& readings) {
+Verdict judgeTick(bool processorQuiet, const SignalSettings& settings, const Readings& readings,
+                  const Texts& texts) {
   Verdict verdict;
   for (Signal signal : kAllSignals) {
     if (holds(signal, settings, readings[signal])) {
       verdict.holder = signal;
-      verdict.status = holdText(signal, readings[signal]);
+      verdict.status = holdText(signal, readings[signal], texts);
       break;
     }
   }
@@ -46,34 +47,35 @@ Verdict judgeTick(bool processorQuiet, const SignalSettings& settings, const Rea
   return verdict;
 }
 
-std::string holdText(Signal signal, const Reading& reading) {
+std::string holdText(Signal signal, const Reading& reading, const Texts& texts) {
   const bool known = reading.state == Reading::State::Value;
-  const std::string value = known ? std::to_string(reading.value) : "(bez udajov)";
+  const std::string value = known ? std::to_string(reading.value) : texts[Text::NoReading];
   switch (signal) {
     case Signal::Gpu:
-      return "Este pracuje: GPU " + (known ? value + " %" : value);
+      return texts.format(Text::HeldByGpu, {known ? value + " %" : value});
     case Signal::Disk:
-      return "Este pracuje: disk " + (known ? value + " MB/s" : value);
+      return texts.format(Text::HeldByDisk, {known ? value + " MB/s" : value});
     case Signal::Network:
-      return "Este pracuje: siet " + (known ? value + " kB/s" : value);
+      return texts.format(Text::HeldByNetwork, {known ? value + " kB/s" : value});
     case Signal::Program:
       break;
   }
-  return "Este pracuje: " + (known ? reading.name : "program " + value);
+  return known ? texts.format(Text::HeldByProgram, {reading.name})
+               : texts.format(Text::HeldByUnknownProgram, {value});
 }
 
-std::string unavailableReason(Signal signal) {
+std::string unavailableReason(Signal signal, const Texts& texts) {
   switch (signal) {
     case Signal::Gpu:
-      return "Windows neposkytuje údaje o grafickej karte (až od Windows 10 verzie 1709).";
+      return texts[Text::GpuUnavailable];
     case Signal::Disk:
-      return "Windows neposkytuje údaje o prenose z diskov.";
+      return texts[Text::DiskUnavailable];
     case Signal::Network:
-      return "Windows neposkytuje údaje o prenose cez sieťové karty.";
+      return texts[Text::NetworkUnavailable];
     case Signal::Program:
       break;
   }
-  return "Windows neposkytuje zoznam bežiacich programov.";
+  return texts[Text::ProgramsUnavailable];
 }
 
 }  // namespace dozorik::signals

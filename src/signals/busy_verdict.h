@@ -5,6 +5,7 @@
 
 #include "signals/reading.h"
 #include "signals/signal_settings.h"
+#include "texts/texts.h"
 
 namespace dozorik::signals {
 
@@ -34,15 +35,17 @@ struct Verdict {
 // provide never holds.
 bool holds(Signal signal, const SignalSettings& settings, const Reading& reading);
 
-Verdict judgeTick(bool processorQuiet, const SignalSettings& settings, const Readings& readings);
+Verdict judgeTick(bool processorQuiet, const SignalSettings& settings, const Readings& readings,
+                  const Texts& texts = Texts());
 
 // "Este pracuje: GPU 63 %", "... disk 45 MB/s", "... siet 2100 kB/s",
-// "... ffmpeg.exe"; "(bez udajov)" in place of a value a reading lacks. The
-// main window's texts have no diacritics.
-std::string holdText(Signal signal, const Reading& reading);
+// "... ffmpeg.exe"; "(bez udajov)" in place of a value a reading lacks. In
+// English "Still working: GPU 63 %", ... The main window's texts have no
+// diacritics.
+std::string holdText(Signal signal, const Reading& reading, const Texts& texts = Texts());
 
 // Why a signal can't hold a watch on this Windows, as the options window
 // says it.
-std::string unavailableReason(Signal signal);
+std::string unavailableReason(Signal signal, const Texts& texts = Texts());
 
 }  // namespace dozorik::signals

@@ -46,8 +46,8 @@ void TUsage::SpeedButton4Click() {
   try {
     downloaded = ports_.downloader.download(server + "/dozorik.ver", localCopy);
   } catch (const std::exception&) {
-    ports_.messages.show("Kontrola neúspesná !", "Warning", MessageIcon::Warning,
-                         MessageButtons::Ok);
+    ports_.messages.show(texts_[Text::UpdateCheckFailed], texts_[Text::Warning],
+                         MessageIcon::Warning, MessageButtons::Ok);
     return;
   }
   // A failed download must not read a copy an earlier check left behind.
@@ -56,22 +56,21 @@ void TUsage::SpeedButton4Click() {
     if (auto bytes = ports_.files.read(localCopy, 8)) published = publishedVersion(*bytes);
   }
   if (!published) {
-    ports_.messages.show("Neuspesne spojenie so serverom !(" + updateServer_ + ")", "Warning",
-                         MessageIcon::Warning, MessageButtons::Ok);
+    ports_.messages.show(texts_.format(Text::UpdateServerUnreachable, {updateServer_}),
+                         texts_[Text::Warning], MessageIcon::Warning, MessageButtons::Ok);
     return;
   }
   ports_.files.remove(localCopy);
 
   if (kRunningVersion >= static_cast<long double>(*published)) {
-    ports_.messages.show("Novsia verzia zatial neexistuje :-)", application_.title(),
-                         MessageIcon::None, MessageButtons::Ok);
+    ports_.messages.show(texts_[Text::NoNewerVersion], application_.title(), MessageIcon::None,
+                         MessageButtons::Ok);
     return;
   }
-  const std::string question = "Bola najdena novsia verzia (" +
-                               generalNumber(*published, ports_.locale.decimalSeparator()) +
-                               ").  Stiahnut ?";
-  if (ports_.messages.show(question, "Confirm", MessageIcon::Question, MessageButtons::YesNo) !=
-      MessageAnswer::No) {
+  const std::string question = texts_.format(
+      Text::NewerVersionFound, {generalNumber(*published, ports_.locale.decimalSeparator())});
+  if (ports_.messages.show(question, texts_[Text::Confirm], MessageIcon::Question,
+                           MessageButtons::YesNo) != MessageAnswer::No) {
     ports_.shell.browse(server + "/dozorik.rar");
   }
 }

@@ -307,7 +307,9 @@ void install(const std::wstring& folder) {
   for (int i = 0; i < 50 && fs::exists(folder); ++i, Sleep(100)) fs::remove_all(folder, busy);
   fs::create_directories(folder);
   fs::copy_file(exe, fs::path(folder) / L"dozorik.exe");
-  fs::copy_file(exe.parent_path() / L"navodhtm.htm", fs::path(folder) / L"navodhtm.htm");
+  for (const wchar_t* page : {L"navodhtm.htm", L"navodhtm-en.htm"}) {
+    fs::copy_file(exe.parent_path() / page, fs::path(folder) / page);
+  }
 }
 
 }  // namespace e2e

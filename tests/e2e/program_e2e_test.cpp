@@ -348,6 +348,35 @@ TEST_F(ProgramEndToEnd, ALaunchTheShellRefusesIsReportedInTheStatusBar) {
   EXPECT_EQ(program.close(), 0u);
 }
 
+// Started in English: the window speaks it, the watch ends as in Slovak and
+// its records keep their names and form.
+TEST_F(ProgramEndToEnd, InEnglishTheWindowSpeaksItAndTheRecordsStayAsTheyAre) {
+  writeFile(at(L"koniec.cmd"), "@echo %~1> \"%~dp0koniec.txt\"\r\n");
+  for (auto [name, value] : {std::pair{L"Jazyk", L"en"}, {L"Vytazenost", L"8"}, {L"Tikov", L"25"},
+                             {L"Vyber", L"1"}, {L"Parameter1", L"done"}, {L"Logfile", L"true"},
+                             {L"LogType", L"txt"}}) {
+    store(name, value);
+  }
+  store(L"Launchafter", at(L"koniec.cmd"));
+  Dozorik program(folder);
+  for (const wchar_t* caption : {L"Shut down", L"Restart", L"Sleep", L"Launch file"}) {
+    EXPECT_TRUE(program.controlWithText(caption)) << dozorik::win32::narrow(caption);
+  }
+  EXPECT_ANY_THROW(program.controlWithText(L"Vypnut pocitac"));
+  program.click(program.eye());
+  const std::wstring armed = program.caption();
+  EXPECT_EQ(armed.substr(armed.size() - 7), L"Working") << dozorik::win32::narrow(armed);
+  EXPECT_TRUE(waitUntil([&] { return !fileBytes(at(L"koniec.txt")).empty(); }, 120));
+  EXPECT_EQ(fileBytes(at(L"koniec.txt")), "done\r\n");
+  EXPECT_EQ(program.caption(), kCaption);
+  const std::string log = fileBytes(at(L"dozorik.log"));
+  EXPECT_GE(std::count(log.begin(), log.end(), '\n'), 25);
+  EXPECT_EQ(log.substr(log.size() - 3), "%\r\n");
+  EXPECT_EQ(program.close(), 0u);
+  EXPECT_EQ(setting(L"Jazyk"), L"en") << "kept as it was";
+  EXPECT_EQ(setting(L"Parameter1"), L"done");
+}
+
 // Installed where it may not write, as under Program Files: the records go
 // to the user's own folder, which the status bar names.
 TEST_F(ProgramEndToEnd, WhereItsFolderRefusesFilesTheLogGoesToTheUsersOwnFolder) {

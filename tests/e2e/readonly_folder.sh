@@ -16,7 +16,7 @@ case "$action" in
     umount "$folder" 2>/dev/null || true
     rm -rf "$folder" "$folder.unavailable"
     mkdir -p "$folder"
-    cp "$3" "$(dirname "$3")/navodhtm.htm" "$folder/"
+    cp "$3" "$(dirname "$3")/navodhtm.htm" "$(dirname "$3")/navodhtm-en.htm" "$folder/"
     if ! { mount --bind "$folder" "$folder" && mount -o remount,bind,ro "$folder"; } 2>"$folder.unavailable"; then
       umount "$folder" 2>/dev/null || true
       echo "no read-only folder: $(cat "$folder.unavailable")"

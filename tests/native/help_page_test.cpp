@@ -2,31 +2,52 @@
 #include <iterator>
 
 #include "native/usage_fixture.h"
+#include "texts/texts.h"
 
 namespace dozorik {
 
-// The help page names the further options window and every option in it, as
-// the window writes them, so that a user who presses "?" can find them.
-TEST_F(UsageTest, TheHelpPageNamesEveryFurtherOptionAsItsWindowDoes) {
-  std::ifstream file(DOZORIK_HELP_PAGE, std::ios::binary);
-  if (!file) GTEST_SKIP() << "the help page is not where the build put it";
-  const std::string page{std::istreambuf_iterator<char>(file), {}};
-  Strings missing;
-  std::vector<const ui::Control*> all{&usage.Options};
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
+// Each language's help page as the build keeps it, to be opened by "?" in a
+// window of that language.
+struct HelpPage {
+  Language language;
+  std::string path;
+};
+const HelpPage kHelpPages[] = {{Language::Slovak, DOZORIK_HELP_PAGE},
+                               {Language::English, DOZORIK_HELP_PAGE_EN}};
+
+// "?" opens the page of the window's language, and the page names the
+// further options window and every option in it as that window writes them,
+// so that a user who presses "?" can find them.
+TEST_F(UsageTest, EachHelpPageNamesEveryFurtherOptionAsItsWindowDoes) {
+  if (!std::ifstream(kHelpPages[0].path))
+    GTEST_SKIP() << "the help pages are not where the build put them";
+  for (const HelpPage& help : kHelpPages) {
+    SCOPED_TRACE(help.path);
+    std::ifstream file(help.path, std::ios::binary);
+    ASSERT_TRUE(file);
+    const std::string page{std::istreambuf_iterator<char>(file), {}};
+    TUsage window{fake.ports, app, sampler, help.language};
+    window.SpeedButton3.click();
+    EXPECT_EQ(fake.shell.opened.back().first,
+              "C:\\Dozorik\\" + help.path.substr(help.path.rfind('/') + 1));
+
+    Strings missing;
+    std::vector<const ui::Control*> all{&window.Options};
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
+    }
+    for (const ui::Control* c : all) {
+      std::string caption = c->text();
+      const bool named = c->kind() == ui::Kind::Form || c->kind() == ui::Kind::Page ||
+                         c->kind() == ui::Kind::GroupBox || c->kind() == ui::Kind::CheckBox ||
+                         (c->kind() == ui::Kind::Label && caption.size() > 1 &&
+                          c->name().find("Text") == std::string::npos);
+      if (!named) continue;
+      if (caption.back() == ':') caption.pop_back();
+      if (page.find(caption) == std::string::npos) missing.push_back(caption);
+    }
+    EXPECT_EQ(missing, Strings{});
   }
-  for (const ui::Control* c : all) {
-    std::string caption = c->text();
-    const bool named = c->kind() == ui::Kind::CheckBox || c->kind() == ui::Kind::Page ||
-                       (c->kind() == ui::Kind::Label && caption.size() > 1 &&
-                        c->name().find("Text") == std::string::npos);
-    if (!named) continue;
-    if (caption.back() == ':') caption.pop_back();
-    if (page.find(caption) == std::string::npos) missing.push_back(caption);
-  }
-  if (page.find(usage.Options.text()) == std::string::npos) missing.push_back(usage.Options.text());
-  EXPECT_EQ(missing, Strings{});
 }
 
 }  // namespace dozorik

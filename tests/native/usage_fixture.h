@@ -22,7 +22,8 @@ inline std::string join(const Strings& items) {
 // A main window over fake platform services and a scripted sampler.
 class UsageTest : public ::testing::Test {
  protected:
-  UsageTest() {
+  // A window as started in this language.
+  explicit UsageTest(Language language = Language::Slovak) : language_(language) {
     app.setTitle("Dozorik");
     app.setFormHost(&forms);
   }
@@ -54,11 +55,12 @@ class UsageTest : public ::testing::Test {
     return out;
   }
 
+  const Language language_;
   fakes::FakePorts fake;
   fakes::FakeFormHost forms;
   fakes::ScriptedSampler sampler;
   ui::Application app{fake.messages, fake.pump};
-  TUsage usage{fake.ports, app, sampler};
+  TUsage usage{fake.ports, app, sampler, language_};
 };
 
 }  // namespace dozorik

@@ -5,12 +5,11 @@
 #include <cstddef>
 
 #include "platform/win32/system_message_win32.h"
+#include "platform/win32/wide.h"
+#include "texts/texts.h"
 
 namespace dozorik::win32 {
 namespace {
-
-// What powercfg /requests shows as the reason the machine stays up.
-wchar_t kAwakeReason[] = L"Dozorik: stráži dlhú úlohu a nechá počítač bežať do jej konca.";
 
 // Older headers name the Windows 8 members of the record "spare2"; AoAc
 // (S0 low-power idle) is the third of them.
@@ -44,7 +43,10 @@ struct Win32Power::Calls {
   bool powerRequests() const { return createRequest && setRequest && clearRequest; }
 };
 
-Win32Power::Win32Power() : calls_(std::make_unique<Calls>()) {}
+Win32Power::Win32Power()
+    : calls_(std::make_unique<Calls>()), reason_(widen(Texts()[Text::AwakeReason])) {}
+
+void Win32Power::setRequestReason(const std::string& reason) { reason_ = widen(reason); }
 
 Win32Power::~Win32Power() { keepAwake(Awake::No); }
 
@@ -102,7 +104,7 @@ bool Win32Power::keepAwake(Awake level) {
     REASON_CONTEXT reason{};
     reason.Version = POWER_REQUEST_CONTEXT_VERSION;
     reason.Flags = POWER_REQUEST_CONTEXT_SIMPLE_STRING;
-    reason.Reason.SimpleReasonString = kAwakeReason;
+    reason.Reason.SimpleReasonString = reason_.data();
     HANDLE created = calls_->createRequest(&reason);
     if (created != INVALID_HANDLE_VALUE && created) {
       request_.reset(created);

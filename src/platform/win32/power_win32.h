@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/power.h"
 #include "platform/win32/handles.h"
@@ -21,6 +22,9 @@ class Win32Power : public Power {
   // The program's own window (an HWND), through which the displays are
   // turned off.
   void setWindow(void* window) { window_ = window; }
+  // What powercfg /requests shows as the reason the machine stays up, in
+  // the program's language; from the next request on.
+  void setRequestReason(const std::string& reason);
 
   std::optional<Capabilities> capabilities() override;
   Refusal suspend(bool hibernate) override;
@@ -37,6 +41,7 @@ class Win32Power : public Power {
   struct Calls;
   std::unique_ptr<Calls> calls_;
   void* window_ = nullptr;
+  std::wstring reason_;
   UniqueHandle request_;  // the power request that is set, if any
   Awake level_ = Awake::No;
   bool executionStateSet_ = false;  // the fallback holds the thread's state
