@@ -2,7 +2,11 @@
 // everything the program keeps (records, registry values) stays as in a
 // Slovak run. The language is chosen in the options window for the next start.
 
+#include <functional>
 #include <map>
+#include <utility>
+#include <tuple>
+#include <vector>
 
 #include "native/usage_fixture.h"
 
@@ -63,11 +67,15 @@ class KeptRun : public UsageTest {
   void TestBody() override {}
   std::map<std::string, std::string> keep() {
     usage.FormCreate();
-    usage.Label7.click();        // a screenshot
-    usage.Label16.click();       // and the log
-    usage.RadioButton6.click();  // as a spreadsheet
-    usage.Label8.click();        // and a ring-out
+    usage.Label7.click();   // a screenshot
+    usage.Label16.click();  // and the log, as text
+    usage.RadioButton5.click();
+    usage.Label8.click();   // and a ring-out
     watchToItsEnd();
+    usage.RadioButton6.click();  // then a spreadsheet, written at a stop
+    usage.SpeedButton1.click();
+    ticks(3, 0.5);
+    usage.SpeedButton2.click();
     usage.closeQuery();
     std::map<std::string, std::string> kept = fake.files.files;
     for (const char* name : {"Vyber", "Vytazenost", "screenshot", "Logfile", "LogType", "Telefon",
@@ -80,7 +88,7 @@ class KeptRun : public UsageTest {
 
 TEST(Language, TheFilesAndValuesKeptAreTheSameInEitherLanguage) {
   const auto slovak = KeptRun(Language::Slovak).keep();
-  EXPECT_GT(slovak.size(), 10u);
+  EXPECT_EQ(slovak.count("C:\\Dozorik\\dozorik.log") + slovak.count("C:\\Dozorik\\Dozorik.xls"), 2u);
   EXPECT_EQ(KeptRun(Language::English).keep(), slovak);
 }
 
@@ -126,6 +134,187 @@ TEST_F(EnglishTest, AnEnglishRunShowsEnglishChosenInItsOptionsWindow) {
   };
   usage.systemMenu()[0].onClick();
   EXPECT_EQ(stored("Jazyk"), "en");
+}
+
+// Every control's caption and hint, in all three windows, as the same
+// control shows it in a Slovak run: the English of that text, or the same
+// where it is no text of the tables (a number, a path).
+std::vector<std::string> shownTexts(TUsage& usage, bool furtherWindows = true) {
+  std::vector<const ui::Control*> all{&usage};
+  if (furtherWindows) all.insert(all.end(), {&usage.Options, &usage.Countdown});
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
+  }
+  std::vector<std::string> shown;
+  for (const ui::Control* c : all) shown.insert(shown.end(), {c->text(), c->hint()});
+  for (const auto& item : usage.systemMenu()) shown.push_back(item.text);
+  return shown;
+}
+
+TEST(Language, EveryCaptionAndHintOfAnEnglishRunIsTheEnglishOfTheSlovakOne) {
+  std::map<std::string, Text> slovakIds;
+  const Texts slovak(Language::Slovak), english(Language::English);
+  for (std::size_t i = 0; i < kTextCount; ++i) slovakIds.emplace(slovak[Text(i)], Text(i));
+  fakes::FakePorts fake[2];
+  fakes::ScriptedSampler sampler;
+  ui::Application skApp{fake[0].messages, fake[0].pump}, enApp{fake[1].messages, fake[1].pump};
+  TUsage skWindow(fake[0].ports, skApp, sampler, Language::Slovak);
+  TUsage enWindow(fake[1].ports, enApp, sampler, Language::English);
+  const auto sk = shownTexts(skWindow), en = shownTexts(enWindow);
+  ASSERT_EQ(sk.size(), en.size());
+  int translated = 0;
+  for (std::size_t i = 0; i < sk.size(); ++i) {
+    auto id = slovakIds.find(sk[i]);
+    const bool isText = id != slovakIds.end() && !sk[i].empty();
+    EXPECT_EQ(en[i], isText ? english[id->second] : sk[i]) << "shown in Slovak as \"" << sk[i] << "\"";
+    translated += isText && en[i] != sk[i];
+  }
+  EXPECT_GT(translated, 50);
+  EXPECT_EQ(enWindow.Options.LanguageSlovak.text() + " " + enWindow.Options.LanguageEnglish.text(),
+            "slovenčina English");
+  EXPECT_EQ(skWindow.Options.LanguageSlovak.text() + " " + skWindow.Options.LanguageEnglish.text(),
+            "slovenčina English");
+}
+
+TEST_F(EnglishTest, EachFileDialogHasItsEnglishTitleAndFilter) {
+  usage.FormCreate();
+  fake.dialogs.answer.reset();
+  const std::tuple<std::function<void()>, const char*, const char*> dialogs[] = {
+      {[&] { usage.Button1.click(); }, "Choose the file to launch when the job is done...", "All files|*.*|"},
+      {[&] { usage.Label15.click(); }, "Programs to launch...", "Programs|*.exe;*.com;*.bat;*.cmd"},
+      {[&] { usage.SpeedButton5.click(); }, "Choose a picture to view...", "Bitmaps (*.bmp)|*.bmp"},
+      {[&] { usage.SpeedButton6.click(); }, "Open a log file...", "txt-log;  xls-log|dozorik.log;dozorik.xls|"},
+  };
+  for (auto [opener, title, filter] : dialogs) {
+    const std::size_t asked = fake.dialogs.requests.size();
+    opener();
+    ASSERT_EQ(fake.dialogs.requests.size(), asked + 1) << title;
+    const auto& request = fake.dialogs.requests.back();
+    EXPECT_EQ(request.title, title);
+    EXPECT_EQ(request.filter.substr(0, std::string(filter).size()), filter) << request.filter;
+  }
+}
+
+TEST_F(EnglishTest, TheMessageToThePhoneAndAWrongStartSwitchAreInEnglish) {
+  fake.registry.writeString(kKey, "Sprava", "https://ntfy.sh/dozorik-k7q2x9");
+  fake.registry.writeString(kKey, "Vyber", "3");  // shut down
+  fake.power.refusal = "Access is denied.";
+  usage.FormCreate();
+  watchToItsEnd();
+  ASSERT_EQ(fake.http.posts.size(), 2u);
+  EXPECT_EQ(fake.http.posts[0].request.body,
+            "Dozorik on PC-KUCHYNA: the job finished at 09:05 (load below 10 % for 50 s). "
+            "Action: shutting down the computer.");
+  EXPECT_EQ(fake.http.posts[1].request.body,
+            "Dozorik on PC-KUCHYNA: shutting down the computer failed at 09:05: "
+            "Access is denied.");
+  fake.process.args = {"/prah", "30", "/tikov", "10", "/r"};
+  usage.FormCreate();
+  ASSERT_FALSE(boxes().empty());
+  const std::string box = boxes().back();
+  const std::string usageText = Texts(Language::English)[Text::Usage];
+  EXPECT_EQ(box.rfind("Dozorik: The switch /tikov does not take the value \"10\"", 0), 0u) << box;
+  EXPECT_EQ(box.substr(box.size() - usageText.size()), usageText);
+}
+
+// A refused OK stores nothing, the language neither; an OK leaves every text
+// of this run as it was.
+TEST_F(UsageTest, ARefusedOkStoresNoLanguageAndAnOkChangesNoTextOfThisRun) {
+  usage.FormCreate();
+  auto& options = usage.Options;
+  forms.whileModal = [&](ui::Form&) {
+    options.LanguageEnglish.click();
+    options.Pages.choose(3);
+    options.MessageAddress.type("ftp://example.com");
+    options.Ok.click();
+    options.MessageAddress.type("");
+    options.Cancel.click();
+  };
+  usage.systemMenu()[0].onClick();
+  EXPECT_EQ(stored("Jazyk"), "");
+  usage.SpeedButton1.click();
+  tick(0.5);
+  const auto before = shownTexts(usage, false);
+  const std::string status = usage.StatusBar1.panelText(1);
+  forms.whileModal = [&](ui::Form&) {
+    options.Pages.choose(0);
+    options.LanguageEnglish.click();
+    options.Ok.click();
+  };
+  usage.systemMenu()[0].onClick();
+  EXPECT_EQ(stored("Jazyk"), "en");
+  EXPECT_EQ(shownTexts(usage, false), before);
+  EXPECT_EQ(usage.StatusBar1.panelText(1), status);
+}
+
+// The paths that end in a status line, a box or a message, in an English run.
+TEST_F(EnglishTest, EveryPathsStatusLineBoxAndMessageIsEnglish) {
+  const std::string local = std::string(fakes::FakeFileSystem::kLocalAppData) + "Dozorik\\";
+  fake.files.refusingFolder = "C:\\Dozorik\\";
+  fake.files.folderRefusals = 1;
+  fake.gpuEngines.provided = false;
+  const auto encoder = fake.processes.start("FFmpeg.exe");
+  for (auto [name, value] : {std::pair{"Program", "ffmpeg.exe"}, {"Tikov", "25"}, {"Vyber", "2"},
+                             {"Logfile", "true"}, {"LogType", "txt"}, {"Sprava", "https://n.sh/x"}}) {
+    fake.registry.writeString(kKey, name, value);
+  }
+  fake.power.machine = Power::Capabilities{false, true, true};  // Modern Standby
+  fake.http.neverAnswers = true;
+  usage.FormCreate();
+  usage.RadioButton4.click();  // a beep first, then the sleep
+  usage.SpeedButton1.click();
+  tick(0.01);
+  Strings seen{usage.StatusBar1.panelText(1)};
+  ticks(10, 0.01);
+  seen.push_back(usage.StatusBar1.panelText(1));
+  fake.processes.end(encoder);
+  ticks(30, 0.01);
+  seen.push_back(usage.StatusBar1.panelText(1));
+  fake.http.neverAnswers = false;
+  usage.RadioButton1.click();
+  usage.SpeedButton1.click();
+  ticks(25, 0.01);
+  seen.push_back(usage.StatusBar1.panelText(1));
+  EXPECT_EQ(seen, (Strings{"Still working: FFmpeg.exe", "Records are in %LOCALAPPDATA%\\Dozorik",
+                           "Message not sent: the server did not answer within 10 s",
+                           "Display off: the computer sleeps by itself"}));
+  EXPECT_TRUE(fake.files.files.count(local + "dozorik.log"));
+
+  // The options window: a signal Windows lacks, a wrong address, a test message.
+  auto& options = usage.Options;
+  forms.whileModal = [&](ui::Form&) {
+    EXPECT_EQ(options.GpuText.text(),
+              "Windows gives no figures of graphics cards (only from Windows 10 version 1709).");
+    options.Pages.choose(3);
+    options.MessageAddress.type("n.sh/x");
+    options.TestMessage.click();
+    EXPECT_EQ(options.MessageResult.text(),
+              "The address for messages must begin with http:// or https://.");
+    options.MessageAddress.type("https://n.sh/x");
+    options.TestMessage.click();
+    EXPECT_EQ(options.MessageResult.text(), "Message sent (HTTP 200).");
+    options.Cancel.click();
+  };
+  usage.systemMenu()[0].onClick();
+  EXPECT_EQ(fake.http.posts.back().request.body, "Dozorik on PC-KUCHYNA: a test message at 09:05.");
+
+  // Boxes: a phone number too long to dial, and no newer version.
+  usage.Label8.click();
+  usage.Edit1.setText(std::string(129, '5'));
+  watchToItsEnd();
+  const double published = 1.5;
+  fake.downloader.published["http://www.ruvosoftware.sk/dozorik.ver"] = {
+      reinterpret_cast<const char*>(&published), sizeof published};
+  usage.SpeedButton4.click();
+  EXPECT_EQ(boxes().at(0).rfind("CPU % 1: Cannot create file", 0), 0u) << "Windows' own words";
+  fake.messages.shown.erase(fake.messages.shown.begin());
+  EXPECT_EQ(boxes(), (Strings{"Dozorik: The phone number is too long: at most 128 characters.",
+                              "Dozorik: There is no newer version yet :-)"}));
+  // And the next Windows start is armed with the switch every start reads.
+  usage.Label14.click();
+  EXPECT_EQ(fake.registry.readString(kRunOnce, "Dozorik").value_or("").substr(
+                fake.process.path.size() + 2),
+            " /r");
 }
 
 }  // namespace

@@ -160,4 +160,34 @@ TEST(MessageSending, AnUnusableAddressIsNeverTriedAndASecondSendWaitsForNone) {
 }
 
 }  // namespace
+// Each failure has its own reason, in the language asked for.
+TEST(MessageSending, EveryReasonIsSaidInTheLanguageOfTheTexts) {
+  const Texts english(Language::English);
+  const std::pair<HttpFailure, const char*> reasons[] = {
+      {HttpFailure::Busy, "another message is still being sent"},
+      {HttpFailure::BadAddress, "invalid address"},
+      {HttpFailure::TimedOut, "the server did not answer within 2 s"},
+      {HttpFailure::NameNotFound, "server not found"},
+      {HttpFailure::Refused, "connection refused"},
+      {HttpFailure::ConnectionLost, "connection lost"},
+      {HttpFailure::SecureChannel, "the secure connection (TLS) failed"},
+      {HttpFailure::CertificateUntrusted, "the server's certificate is not trusted"},
+      {HttpFailure::CertificateExpired, "the server's certificate is out of its validity"},
+      {HttpFailure::CertificateWrongName, "the certificate belongs to another server"},
+      {HttpFailure::CertificateRevoked, "the server's certificate was revoked"},
+      {HttpFailure::CertificateInvalid, "the server's certificate is invalid"},
+      {HttpFailure::RedirectRefused, "redirect refused"},
+      {HttpFailure::Other, "connection error (code 12175)"},
+  };
+  for (const auto& [failure, reason] : reasons) {
+    EXPECT_EQ(failureReason({std::nullopt, failure, 12175}, 2s, english), reason);
+  }
+  fakes::FakeHttpClient server;
+  EXPECT_EQ(sendMessage(server, {"ntfy.sh/x"}, kText, nullptr, 2s, english).reason,
+            "invalid address");
+  server.neverAnswers = true;
+  const SendOutcome late = sendMessage(server, {kAddress}, kText, nullptr, 10s, english);
+  EXPECT_EQ(outcomeText(late, english), "Message not sent: the server did not answer within 10 s.");
+}
+
 }  // namespace dozorik

@@ -64,6 +64,10 @@ TEST(BusyVerdict, TheFirstBusySignalInOrderIsNamedWithItsReading) {
     EXPECT_EQ(verdict.status, status);
     EXPECT_EQ(verdict.quiet, status.empty());
   }
+  const Texts english(Language::English);
+  EXPECT_EQ(judgeTick(true, allOn(), of(0, 0, 2100, 1), english).status,
+            "Still working: network 2100 kB/s");
+  EXPECT_EQ(holdText(Signal::Disk, Reading{}, english), "Still working: disk (no reading)");
 }
 
 TEST(GpuEngines, TheBusiestEngineSumsItsProcessesPerAdapterAndEngineOfAnyType) {

@@ -18,21 +18,25 @@ class SingleStartTest : public UsageTest {
   }
 
   // "window", or "exit <code>", then the first line of the start's own box.
-  std::string start(const Strings& args) {
+  std::string start(const Strings& args, Language language = Language::Slovak) {
     fakes::FakeSingleInstance later(session);
     fakes::FakeProcess process;
     process.args = args;
     fakes::FakeMessageBoxes messages;
-    const StartChoice choice = chooseStart(later, process, messages);
+    const StartChoice choice = chooseStart(later, process, messages, Texts(language));
     sent.insert(sent.end(), later.sent.begin(), later.sent.end());
     std::string made = choice.openWindow ? "window" : "exit " + std::to_string(choice.exitCode);
-    for (const auto& box : messages.shown) made += " | " + box.text.substr(0, box.text.find('\n'));
+    for (const auto& box : messages.shown) {
+      made += " | " + box.text.substr(0, box.text.find('\n'));
+      lastBox = box.caption + ": " + box.text;
+    }
     return made;
   }
 
   fakes::FakeSession session;
   fakes::FakeSingleInstance running{session};
   std::vector<Strings> sent;  // by every later start, each message its folder and arguments
+  std::string lastBox;        // the whole of the last box a start showed, "caption: text"
 };
 
 TEST_F(SingleStartTest, ALaterStartHandsItsSwitchesOverAndEndsWithoutAWindow) {
@@ -91,6 +95,23 @@ TEST_F(SingleStartTest, ARunningDozorikThatDoesNotAnswerOrRefusesIsToldAndOneTha
   EXPECT_EQ(start({"/r"}), "exit 1 | Dozorik, ktorý už beží, tieto prepínače neprijal.");
   running.endsMeanwhile = true;
   EXPECT_EQ(start({"/r"}), "window");
+}
+
+// A start in English tells every refusal, and the usage under it, in English.
+TEST_F(SingleStartTest, AnEnglishStartSpeaksEnglishInEveryBox) {
+  const Language en = Language::English;
+  const std::string usageText = Texts(en)[Text::Usage];
+  EXPECT_EQ(start({"/?"}, en), "exit 0 | Usage: dozorik.exe [switches]");
+  EXPECT_EQ(lastBox, "Dozorik: " + usageText);
+  EXPECT_EQ(start({"/r", "/prah", "95"}, en),
+            "exit 1 | The switch /prah does not take the value \"95\": it may be 10, 20, 30 ... 80.");
+  EXPECT_EQ(lastBox.substr(lastBox.size() - usageText.size()), usageText);
+  EXPECT_EQ(start({"/dnes"}, en), "exit 1 | Unknown switch \"/dnes\".");
+  running.listen({[](const Strings&) { return false; }, [](const Strings&) {}});
+  EXPECT_EQ(start({"/r"}, en), "exit 1 | The Dozorik that already runs did not take these switches.");
+  EXPECT_EQ(lastBox.substr(lastBox.size() - usageText.size()), usageText);
+  running.hangs = true;
+  EXPECT_EQ(start({"/r"}, en).rfind("exit 2 | Dozorik already runs, but does not answer", 0), 0u);
 }
 
 }  // namespace dozorik
