@@ -85,5 +85,22 @@ TEST_F(CommandLineEndToEnd, ABadSwitchIsNamedInABoxOfTheStartThatGotItAndArmsNot
   EXPECT_EQ(program.close(), 0u);
 }
 
+// In English, a start's own boxes are English from the first.
+TEST_F(CommandLineEndToEnd, InEnglishTheUsageAndAWrongSwitchAreToldInEnglish) {
+  setRegistryValue(kProgramKey, L"Jazyk", L"en");
+  DrivenProgram help(folder, L"/?");
+  auto box = help.waitForBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text.rfind(L"Usage: dozorik.exe [switches]", 0), 0u);
+  help.press(*box, IDOK);
+  EXPECT_EQ(help.exitCode(30), 0u);
+  DrivenProgram program(folder, L"/prah 95");
+  box = program.waitForBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text.rfind(L"The switch /prah does not take the value \"95\"", 0), 0u);
+  program.press(*box, IDOK);
+  EXPECT_EQ(program.close(), 0u);
+}
+
 }  // namespace
 }  // namespace e2e
