@@ -33,6 +33,8 @@ struct FakeRegistry : Registry {
   std::optional<std::string> readString(const std::string& key, const std::string& name) override {
     return values_[lower(key + "\\" + name)];
   }
+  // Every value written, by its key and name in lower case.
+  const std::map<std::string, std::string>& values() const { return values_; }
   bool writeString(const std::string& key, const std::string& name,
                    const std::string& value) override {
     writes.push_back(name);
