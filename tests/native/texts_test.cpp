@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "texts/texts.h"
 
@@ -78,6 +79,28 @@ TEST(Texts, TheEnglishUsageNamesTheSwitchesAsTheProgramReadsThem) {
   EXPECT_NE(std::string(Texts(Language::English)[Text::ActionValues])
                 .find("spustit, uspat, vypnut, restart"),
             std::string::npos);
+}
+
+// The main window and its status bar draw in a bitmap font that has the
+// letters of Latin-1 on every Windows, and no č, ť or ľ outside Central
+// European ones: their Slovak texts keep to Latin-1, as the window always did.
+TEST(Texts, TheMainWindowsSlovakTextsHaveOnlyLettersItsFontHasEverywhere) {
+  const Texts slovak(Language::Slovak);
+  auto latin1 = [](const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const auto c = static_cast<unsigned char>(text[i]);
+      if (c >= 0x80 && (c > 0xC3 || ++i == text.size())) return false;  // beyond U+00FF
+    }
+    return true;
+  };
+  for (auto [first, last] : {std::pair{Text::ProgramName, Text::HelpPage},
+                             std::pair{Text::WaitBelow, Text::NoReading}}) {
+    for (auto i = static_cast<std::size_t>(first); i <= static_cast<std::size_t>(last); ++i) {
+      // A tooltip and the system menu draw in the system's own font.
+      if (Text(i) == Text::ParameterHint || Text(i) == Text::MoreSettingsMenu) continue;
+      EXPECT_TRUE(latin1(slovak[Text(i)])) << slovak[Text(i)];
+    }
+  }
 }
 
 TEST(Texts, ValuesFillTheirPlacesInTheSentencesOwnOrderOnce) {
