@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "native/usage_fixture.h"
+#include "support/control_tree.h"
 #include "texts/texts.h"
 
 namespace dozorik {
@@ -32,11 +33,7 @@ TEST_F(UsageTest, EachHelpPageNamesEveryFurtherOptionAsItsWindowDoes) {
               "C:\\Dozorik\\" + help.path.substr(help.path.rfind('/') + 1));
 
     Strings missing;
-    std::vector<const ui::Control*> all{&window.Options};
-    for (std::size_t i = 0; i < all.size(); ++i) {
-      all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
-    }
-    for (const ui::Control* c : all) {
+    for (const ui::Control* c : controlsOf({&window.Options})) {
       std::string caption = c->text();
       const bool named = c->kind() == ui::Kind::Form || c->kind() == ui::Kind::Page ||
                          c->kind() == ui::Kind::GroupBox || c->kind() == ui::Kind::CheckBox ||

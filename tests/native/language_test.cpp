@@ -4,11 +4,12 @@
 
 #include <functional>
 #include <map>
-#include <utility>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "native/usage_fixture.h"
+#include "support/control_tree.h"
 
 namespace dozorik {
 namespace {
@@ -141,11 +142,9 @@ TEST_F(EnglishTest, AnEnglishRunShowsEnglishChosenInItsOptionsWindow) {
 // control shows it in a Slovak run: the English of that text, or the same
 // where it is no text of the tables (a number, a path).
 std::vector<std::string> shownTexts(TUsage& usage, bool furtherWindows = true) {
-  std::vector<const ui::Control*> all{&usage};
-  if (furtherWindows) all.insert(all.end(), {&usage.Options, &usage.Countdown});
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
-  }
+  std::vector<const ui::Control*> windows{&usage};
+  if (furtherWindows) windows.insert(windows.end(), {&usage.Options, &usage.Countdown});
+  const auto all = controlsOf(windows);
   std::vector<std::string> shown;
   for (const ui::Control* c : all) shown.insert(shown.end(), {c->text(), c->hint()});
   for (const auto& item : usage.systemMenu()) shown.push_back(item.text);

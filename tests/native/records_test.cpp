@@ -102,6 +102,7 @@ TEST_F(RecordsTest, WhereTheProgramsFolderRefusesRecordsGoToTheUsersOwnFolder) {
   EXPECT_EQ(fake.dialogs.requests.at(0).initialDirectory + "|" +
                 fake.dialogs.requests.at(1).initialDirectory,
             local + "|" + local);
+  EXPECT_EQ(boxes().size(), 1u) << "the viewers showed none";
 }
 
 TEST(ScreenCapture, NamesSortInTimeAndTheBitmapIsStandard) {

@@ -8,6 +8,7 @@
 #include "fakes/scripted_sampler.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/native_window.h"
+#include "support/control_tree.h"
 #include "win32/wine_test_support.h"
 
 namespace dozorik {
@@ -56,10 +57,7 @@ void expectCaptionsFit(Language language) {
       {&o.DiskText, {Text::DiskUnavailable}},
       {&o.NetworkText, {Text::NetworkUnavailable}},
   };
-  std::vector<const ui::Control*> all{&usage, &usage.Options, &usage.Countdown};
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    all.insert(all.end(), all[i]->children().begin(), all[i]->children().end());
-  }
+  const auto all = controlsOf({&usage, &usage.Options, &usage.Countdown});
   constexpr int kWidth = 500, kHeight = 24;
   win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
   win32::UniqueBitmap canvas(CreateBitmap(kWidth, kHeight, 1, 1, nullptr));
